@@ -232,6 +232,28 @@ void TLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
+// ---- TButton ----
+
+TButton::TButton(QWidget* parent, const QString& name, const QString& caption) : QPushButton(caption, parent) {
+    setObjectName(name);
+}
+
+void TButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QRect r = rect();
+    const bool down = isDown();
+    p.fillRect(r, palette().color(QPalette::Button));
+    p.setPen(palette().color(down ? QPalette::Dark : QPalette::Light));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(palette().color(down ? QPalette::Light : QPalette::Dark));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(palette().color(isEnabled() ? QPalette::ButtonText : QPalette::Mid));
+    p.setFont(font());
+    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
 // ---- TStatusBar ----
 
 TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QWidget(parent) {

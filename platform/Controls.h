@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QString>
 #include <vector>
 
@@ -106,6 +107,17 @@ protected:
 
 private:
     bool FPressed = false;
+};
+
+// A small push button: a raised box with its caption centred, drawn the
+// same at any size (the navigation buttons are 17 x 17).
+class TButton : public QPushButton {
+    Q_OBJECT
+public:
+    TButton(QWidget* parent, const QString& name, const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The status bar: a row of sunken text panels; the last one takes the rest.

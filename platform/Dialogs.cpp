@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -149,6 +150,22 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
 }
 
 void ShowErrorBox(const QString& text) { MessageDlg(text, TMsgDlgType::mtError, mbOK); }
+
+void ShowAboutBox(QWidget* owner, const QString& text, const QIcon& icon) {
+    if (TDialogScript* script = Installed()) {
+        TDialogRequest r;
+        r.Kind = TDialogKind::Message;
+        r.Text = text;
+        script->Answer(r);
+        return;
+    }
+    QMessageBox box(owner ? owner : DefaultOwner());
+    box.setWindowTitle(QStringLiteral("バージョン情報"));
+    box.setIconPixmap(icon.pixmap(48, 48));
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
 
 int ShowModal(QDialog& dialog) {
     TDialogScript* script = Installed();

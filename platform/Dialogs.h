@@ -11,6 +11,7 @@
 #include <vector>
 
 class QDialog;
+class QIcon;
 class QWidget;
 
 // Modal results, as returned by MessageDlg and ShowModal.
@@ -46,6 +47,10 @@ void ShowMessage(const QString& text);
 int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
 // The error box the application shows for an error that left a handler.
 void ShowErrorBox(const QString& text);
+
+// The about box of the program, owned by `owner`: the application text and
+// the program icon. Scripts see it as a message with that text.
+void ShowAboutBox(QWidget* owner, const QString& text, const QIcon& icon);
 
 // Shows a dialog modally and returns its result (QDialog::Accepted / Rejected
 // or whatever the dialog's handlers passed to done()).

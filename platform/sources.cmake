@@ -8,6 +8,7 @@ list(APPEND KURALO_CORE_SOURCES
 # Qt side: dialogs, the application object and our own controls.
 list(APPEND KURALO_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BuiltinImages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
@@ -15,4 +16,5 @@ list(APPEND KURALO_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MDIWallpaper.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProListBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RgnBtn.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Shell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Toolbar97.cpp)

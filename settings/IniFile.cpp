@@ -149,7 +149,7 @@ void TIniGT::WriteString(std::string_view section, std::string_view key, std::st
         }
         WriteFileAtomic(FFileName, text);
     } catch (const Exception&) {
-        throw EIniFileException(FormatMsg("%s に書き込めません", {SjisToUtf8(FFileName)}));
+        throw EIniFileException(FormatMsg("%s に書き込めません", {FFileName}));
     }
 }
 

@@ -13,6 +13,14 @@ QFont GothicFont(int pixelHeight, bool bold) {
     return font;
 }
 
+void SetupFixedDialog(QDialog& dialog, const QString& caption, int clientWidth, int clientHeight) {
+    dialog.setWindowTitle(caption);
+    dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    dialog.setFixedSize(clientWidth, clientHeight);
+    dialog.setFont(GothicFont(12));
+}
+
 // ---- TAlignLayout ----
 
 TAlignLayout::TAlignLayout(QWidget* parent) : QLayout(parent) {
@@ -116,8 +124,11 @@ void SetAlign(QWidget* child, TAlign align) {
 }
 
 void Realign(QWidget* container) {
-    if (auto* layout = dynamic_cast<TAlignLayout*>(container->layout()))
+    // Activated, the layout also follows every later resize of its container.
+    if (auto* layout = dynamic_cast<TAlignLayout*>(container->layout())) {
+        layout->activate();
         layout->setGeometry(container->rect());
+    }
 }
 
 // ---- TPanel ----

@@ -1,6 +1,7 @@
 #pragma once
 // Small general controls: docking (align) inside a container, panels with a
 // caption and bevels, clickable transparent labels and the status bar.
+#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -11,6 +12,10 @@
 // The program's user-interface face at a pixel height (the proportional
 // Gothic face of the Japanese desktop; IPAPGothic stands in for it).
 QFont GothicFont(int pixelHeight, bool bold = false);
+
+// A dialog with a fixed frame: caption, client size, the program's 12-pixel
+// face; centred on the screen when shown.
+void SetupFixedDialog(QDialog& dialog, const QString& caption, int clientWidth, int clientHeight);
 
 // Docking of a control inside its container. Controls are placed in the order
 // top, bottom, left, right, fill; within one kind in the order they were

@@ -1,3 +1,6 @@
 # Skin folders and skin.dat (layer 1).
 list(APPEND KURALO_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SkinDat.cpp)
+
+# The Form4 window.
+list(APPEND KURALO_UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Form4.cpp)

@@ -12,6 +12,9 @@
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
 #include "platform/IconTray.h"
+#include "platform/ProListBox.h"
+#include "platform/RgnBtn.h"
+#include "platform/Toolbar97.h"
 #include "tests/TestUtil.h"
 
 struct MainWindowFixture : ::testing::Test {

@@ -9,14 +9,14 @@
 
 namespace {
 
-struct NavCase {
+struct MainNavCase {
     const char* Name;
     int Y, M, D;
     int Button;  // 1 "<<", 2 "<", 3 "○", 4 ">", 5 ">>"
     const char* Expected;
 };
 
-const NavCase kNavCases[] = {
+const MainNavCase kMainNavCases[] = {
     {"PrevMonthFrom31MarchRollsOverTo3March", 2001, 3, 31, 1, "2001-3-3"},
     {"PrevMonthFrom31MarchInLeapYear", 2000, 3, 31, 1, "2000-3-2"},
     {"PrevMonthFrom31May", 2001, 5, 31, 1, "2001-5-1"},
@@ -34,12 +34,12 @@ const NavCase kNavCases[] = {
     {"NextMonthStopsInDecember9999", 9999, 12, 5, 5, "9999-12-5"},
 };
 
-struct Navigation : MainWindowFixture, ::testing::WithParamInterface<NavCase> {};
+struct MainNavigation : MainWindowFixture, ::testing::WithParamInterface<MainNavCase> {};
 
 }  // namespace
 
-TEST_P(Navigation, MovesAllThreeViewsAndTheCaption) {
-    const NavCase& c = GetParam();
+TEST_P(MainNavigation, MovesAllThreeViewsAndTheCaption) {
+    const MainNavCase& c = GetParam();
     form->MonthlyCalendar1->SetDate(c.Y, c.M, c.D);
     form->Panel5->SetCaption("stale");  // the caption is set again even when the date stops
     TButton* buttons[] = {form->Button1, form->Button2, form->Button3, form->Button4, form->Button5};
@@ -49,12 +49,12 @@ TEST_P(Navigation, MovesAllThreeViewsAndTheCaption) {
     EXPECT_TRUE(script.Log().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, Navigation, ::testing::ValuesIn(kNavCases),
+INSTANTIATE_TEST_SUITE_P(Buttons, MainNavigation, ::testing::ValuesIn(kMainNavCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-using NavigationErrors = MainWindowFixture;
+using MainNavigationErrors = MainWindowFixture;
 
-TEST_F(NavigationErrors, TheMissingDaysOf1582ShowTheErrorAndChangeNothing) {
+TEST_F(MainNavigationErrors, TheMissingDaysOf1582ShowTheErrorAndChangeNothing) {
     const struct {
         int Y, M, D;
         TButton* Button;
@@ -75,9 +75,9 @@ TEST_F(NavigationErrors, TheMissingDaysOf1582ShowTheErrorAndChangeNothing) {
     EXPECT_EQ(script.Log().size(), 4u);
 }
 
-using Synchronisation = MainWindowFixture;
+using MainSynchronisation = MainWindowFixture;
 
-TEST_F(Synchronisation, AClickInTheWeekStripMovesTheMonthViewAndCaption) {
+TEST_F(MainSynchronisation, AClickInTheWeekStripMovesTheMonthViewAndCaption) {
     form->resize(640, 423);
     form->MonthlyCalendar1->SetDate(2001, 4, 30);  // week of Sunday 29 April
     TWeeklyCalendar* week = form->WeeklyCalendar1;
@@ -88,7 +88,7 @@ TEST_F(Synchronisation, AClickInTheWeekStripMovesTheMonthViewAndCaption) {
     EXPECT_EQ(form->focusWidget(), week);
 }
 
-TEST_F(Synchronisation, KeysInTheDayViewMoveOnlyTheDayView) {
+TEST_F(MainSynchronisation, KeysInTheDayViewMoveOnlyTheDayView) {
     form->ToolbarButton971->click();
     EXPECT_FALSE(form->DailyCalendar1->isHidden());
     EXPECT_TRUE(form->ListBox1->isHidden());

@@ -12,9 +12,9 @@
 #include "skins/Form4.h"
 #include "tests/app/MainWindowFixture.h"
 
-using Program = MainWindowFixture;
+using MainProgram = MainWindowFixture;
 
-TEST_F(Program, CreatesTheFiveWindowsWithTheirCaptionsAndSizes) {
+TEST_F(MainProgram, CreatesTheFiveWindowsWithTheirCaptionsAndSizes) {
     EXPECT_EQ(form->windowTitle(), "くらろん！");
     EXPECT_EQ(form->size(), QSize(640, 423));
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
@@ -34,7 +34,7 @@ TEST_F(Program, CreatesTheFiveWindowsWithTheirCaptionsAndSizes) {
     }
 }
 
-TEST_F(Program, TwoProgramsInOneProcessKeepTheirOwnFoldersAndWindows) {
+TEST_F(MainProgram, TwoProgramsInOneProcessKeepTheirOwnFoldersAndWindows) {
     TempFolder other;
     TProgram second(other.Path());
     EXPECT_EQ(program->ProgramFolder(), tmp.Path());
@@ -46,7 +46,7 @@ TEST_F(Program, TwoProgramsInOneProcessKeepTheirOwnFoldersAndWindows) {
     EXPECT_EQ(&second.Form3().Program(), &second);
 }
 
-TEST_F(Program, LaysOutThePanelsAtTheirDesignSizes) {
+TEST_F(MainProgram, LaysOutThePanelsAtTheirDesignSizes) {
     auto geometryIn = [&](QWidget* w) { return QRect(w->mapTo(form, QPoint(0, 0)), w->size()); };
     EXPECT_EQ(geometryIn(form->Panel13), QRect(0, 0, 640, 23));
     EXPECT_EQ(form->Panel1->width(), 213);
@@ -74,7 +74,7 @@ TEST_F(Program, LaysOutThePanelsAtTheirDesignSizes) {
     EXPECT_EQ(title.top(), 11 - title.height() / 2);
 }
 
-TEST_F(Program, EveryControlHasItsGivenName) {
+TEST_F(MainProgram, EveryControlHasItsGivenName) {
     for (const char* name :
          {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9", "Panel10",
           "Panel11", "Panel12", "Panel13", "Rgn1", "RgnBtn1", "RgnBtn2", "RgnBtn3", "Label1", "Dock971",

@@ -45,6 +45,7 @@ void TAlignLayout::Dock(QWidget* child, TAlign align) {
         it->Align = align;
     } else {
         addChildWidget(child);
+        child->installEventFilter(this);
         FItems.push_back({new QWidgetItem(child), align});
     }
     invalidate();
@@ -77,11 +78,13 @@ void TAlignLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     int left = rect.left(), top = rect.top();
     int right = rect.left() + rect.width(), bottom = rect.top() + rect.height();
+    std::vector<QWidget*> placed;
     static const TAlign order[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight,
                                    TAlign::alClient};
     for (TAlign pass : order) {
         for (const Item& item : FItems) {
             if (item.Align != pass || item.LayoutItem->isEmpty()) continue;
+            placed.push_back(item.LayoutItem->widget());
             QWidget* w = item.LayoutItem->widget();
             const int width = std::max(0, right - left), height = std::max(0, bottom - top);
             switch (pass) {
@@ -109,6 +112,17 @@ void TAlignLayout::setGeometry(const QRect& rect) {
             }
         }
     }
+    // A hidden window gets no resize events: place the nested docked
+    // controls now, so the layout holds whether shown or not.
+    for (QWidget* w : placed) Realign(w);
+}
+
+bool TAlignLayout::eventFilter(QObject* watched, QEvent* event) {
+    // A docked control shown or hidden frees or takes its room at once.
+    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) && parentWidget() &&
+        AlignOf(static_cast<QWidget*>(watched)) != TAlign::alNone)
+        setGeometry(parentWidget()->rect());
+    return QLayout::eventFilter(watched, event);
 }
 
 void SetAlign(QWidget* child, TAlign align) {

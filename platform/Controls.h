@@ -40,6 +40,9 @@ public:
     QSize minimumSize() const override { return {0, 0}; }
     void setGeometry(const QRect& rect) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Item {
         QLayoutItem* LayoutItem;

@@ -57,7 +57,7 @@ TEST_F(MainProgram, LaysOutThePanelsAtTheirDesignSizes) {
     EXPECT_EQ(geometryIn(form->Panel3).right(), 640 - 106 - 1);
     EXPECT_EQ(form->Panel5->geometry(), QRect(0, 0, 213, 17));
     EXPECT_EQ(form->Panel4->geometry(), QRect(0, 0, 640 - 213 - 106, 17));
-    EXPECT_EQ(form->ListBox1->geometry(), form->DailyCalendar1->geometry());
+    EXPECT_EQ(form->ListBox1->geometry(), form->Panel3->rect().adjusted(0, 17, 0, 0));
     EXPECT_EQ(form->WeeklyCalendar1->geometry(), form->Panel2->rect());
     EXPECT_EQ(form->Panel7->height(), form->Panel7->width());  // the clock is square
     EXPECT_EQ(form->Panel4->Caption(), "予定一覧");

@@ -33,6 +33,12 @@ std::unique_ptr<T> MakeCalendar(int w, int h) {
     return cal;
 }
 
+// Large glyphs have pixels of full coverage, drawn exactly in the pen colour.
+inline void UseLargeFonts(TCustomCalendarEx& cal, int pixels = 40) {
+    for (int i = 0; i < cfCount; ++i)
+        cal.Fonts().Font(i).SetHeight(-pixels);
+}
+
 inline QRgb Rgb(TColor color) { return ColorToQColor(color).rgb(); }
 inline QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b); }
 

@@ -6,8 +6,10 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 #include "calendar/CalEx.h"
+#include "calendar/Julius.h"
 #include "platform/Colors.h"
 #include "platform/DateTime.h"
 
@@ -75,3 +77,17 @@ inline int CountColour(const QImage& image, const QRect& area, QRgb c) {
 inline std::tuple<int32_t, int, int> Ymd(const TCustomCalendarEx& cal) {
     return {cal.Year(), cal.Month(), cal.Day()};
 }
+
+inline int32_t J(int y, int m, int d) { return DateToJulius(y, m, d); }
+
+// A key pressed on a date, and the date it leads to.
+struct KeyCase {
+    const char* name;
+    int y, m, d;
+    Qt::Key key;
+    int ey, em, ed;
+    friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+// Names parameterised cases after their name field.
+inline constexpr auto CaseName = [](const auto& info) { return std::string(info.param.name); };

@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Base, Navigation, ::testing::Values(
     NavCase{"PrevDayCrossesYear", 2001, 1, 1, &TCustomCalendarEx::PrevDay, 2000, 12, 31},
     NavCase{"NextWeek", 2001, 4, 28, &TCustomCalendarEx::NextWeek, 2001, 5, 5},
     NavCase{"PrevWeek", 2001, 4, 3, &TCustomCalendarEx::PrevWeek, 2001, 3, 27}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName);
 
 TEST_F(CalendarBase, SetDateRollsOverAndTodayReturns) {
     cal->SetDate(2001, 13, 1);

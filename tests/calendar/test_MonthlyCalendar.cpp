@@ -9,8 +9,6 @@
 
 namespace {
 
-int32_t J(int y, int m, int d) { return DateToJulius(y, m, d); }
-
 // The cell that shows day j in the current grid.
 TGridCell CellOf(const TMonthlyCalendar& cal, int32_t j) {
     const int index = j - cal.FirstCellDay();
@@ -113,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Monthly, MonthGrid, ::testing::Values(
     GridCase{"Feb2015FixedRows", 2015, 2, false, false, true, dowSun, 2015, 1, 25, 7, 2015, 3, 7},
     GridCase{"Feb2015FixedRowsFirstDay", 2015, 2, false, true, true, dowSun, 2015, 2, 1, 7, 2015, 3, 14},
     GridCase{"Feb2015Monday", 2015, 2, true, false, false, dowMon, 2015, 1, 26, 6, 2015, 3, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName);
 
 class Monthly : public ::testing::Test {
 protected:
@@ -312,14 +310,6 @@ TEST_F(MonthlyClicks, NeighbourDaysNeedNeighborJump) {
     EXPECT_EQ(cal->FirstCellDay(), J(2015, 2, 22));
 }
 
-struct KeyCase {
-    const char* name;
-    int y, m, d;
-    Qt::Key key;
-    int ey, em, ed;
-    friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
-};
-
 class MonthlyKeys : public ::testing::TestWithParam<KeyCase> {
 protected:
     FixedToday today{2001, 4, 11};
@@ -352,6 +342,6 @@ INSTANTIATE_TEST_SUITE_P(Monthly, MonthlyKeys, ::testing::Values(
     KeyCase{"PageUp", 2001, 3, 31, Qt::Key_PageUp, 2001, 2, 28},
     KeyCase{"PageDown", 2001, 12, 15, Qt::Key_PageDown, 2002, 1, 15},
     KeyCase{"OtherKey", 2001, 4, 11, Qt::Key_Home, 2001, 4, 11}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName);
 
 }  // namespace

@@ -7,8 +7,6 @@
 
 namespace {
 
-int32_t J(int y, int m, int d) { return DateToJulius(y, m, d); }
-
 struct StripCase {
     const char* name;
     int y, m, d;
@@ -36,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Weekly, WeekStrip, ::testing::Values(
     StripCase{"SaturdayIsLastFromSunday", 2001, 4, 14, dowSun, 2001, 4, 8},
     StripCase{"SaturdayIsFirstFromSaturday", 2001, 4, 14, dowSat, 2001, 4, 14},
     StripCase{"SundayFromMonday", 2001, 4, 15, dowMon, 2001, 4, 9}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName);
 
 TEST(WeeklyGeometry, RowsOf73Pixels) {
     const int tops[] = {0, 10, 20, 31, 41, 52, 62};
@@ -111,15 +109,7 @@ TEST_F(Weekly, ClicksPickTheRowAndKeepTheWeek) {
     EXPECT_EQ(downs, 2);
 }
 
-struct WeekKeyCase {
-    const char* name;
-    int y, m, d;
-    Qt::Key key;
-    int ey, em, ed;
-    friend void PrintTo(const WeekKeyCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class WeeklyKeys : public ::testing::TestWithParam<WeekKeyCase> {
+class WeeklyKeys : public ::testing::TestWithParam<KeyCase> {
 protected:
     FixedToday today{2001, 4, 11};
 };
@@ -139,13 +129,13 @@ TEST_P(WeeklyKeys, EventThenMove) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Weekly, WeeklyKeys, ::testing::Values(
-    WeekKeyCase{"Down", 2001, 4, 11, Qt::Key_Down, 2001, 4, 12},
-    WeekKeyCase{"UpFromTopRowToPreviousWeek", 2001, 4, 8, Qt::Key_Up, 2001, 4, 7},
-    WeekKeyCase{"PageDownKeepsTheRow", 2001, 4, 11, Qt::Key_PageDown, 2001, 4, 18},
-    WeekKeyCase{"PageUp", 2001, 4, 11, Qt::Key_PageUp, 2001, 4, 4},
-    WeekKeyCase{"LeftDoesNothing", 2001, 4, 11, Qt::Key_Left, 2001, 4, 11},
-    WeekKeyCase{"RightDoesNothing", 2001, 4, 11, Qt::Key_Right, 2001, 4, 11}),
-    [](const auto& info) { return std::string(info.param.name); });
+    KeyCase{"Down", 2001, 4, 11, Qt::Key_Down, 2001, 4, 12},
+    KeyCase{"UpFromTopRowToPreviousWeek", 2001, 4, 8, Qt::Key_Up, 2001, 4, 7},
+    KeyCase{"PageDownKeepsTheRow", 2001, 4, 11, Qt::Key_PageDown, 2001, 4, 18},
+    KeyCase{"PageUp", 2001, 4, 11, Qt::Key_PageUp, 2001, 4, 4},
+    KeyCase{"LeftDoesNothing", 2001, 4, 11, Qt::Key_Left, 2001, 4, 11},
+    KeyCase{"RightDoesNothing", 2001, 4, 11, Qt::Key_Right, 2001, 4, 11}),
+    CaseName);
 
 TEST_F(Weekly, KeyDownHandlerCanCancelTheMove) {
     cal->OnKeyDown = [](QObject*, int& key, Qt::KeyboardModifiers) { key = 0; };

@@ -92,6 +92,7 @@ public:
     ~TCustomCalendarEx() override;
 
     TCalExFonts& Fonts() { return FFonts; }
+    const TCalExFonts& Fonts() const { return FFonts; }
 
     int32_t JuliusDay() const { return FJuliusDay; }
     // Equal value: nothing. Otherwise store, redraw, repaint, then DayChange.
@@ -107,6 +108,8 @@ public:
     // The rule lines. Any change of a list re-parses the rules and redraws.
     TStringList& HolidayList() { return FHolidayList; }
     TStringList& SpecialDayList() { return FSpecialDayList; }
+    const TStringList& HolidayList() const { return FHolidayList; }
+    const TStringList& SpecialDayList() const { return FSpecialDayList; }
     void SetHolidayList(const TStringList& Value);
     void SetSpecialDayList(const TStringList& Value);
 

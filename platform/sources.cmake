@@ -18,3 +18,7 @@ list(APPEND KURALO_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RgnBtn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Shell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Toolbar97.cpp)
+# Qt-side platform helpers (layer 2).
+list(APPEND KURALO_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/Colors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Font.cpp)

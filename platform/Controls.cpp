@@ -1,12 +1,14 @@
 #include "platform/Controls.h"
 
+#include "platform/Font.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
 
 QFont GothicFont(int pixelHeight, bool bold) {
-    QFont font(QStringLiteral("IPAPGothic"));
+    QFont font(SubstituteFontFace(QStringLiteral("ＭＳ Ｐゴシック")));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);

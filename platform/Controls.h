@@ -9,8 +9,8 @@
 #include <QString>
 #include <vector>
 
-// The program's user-interface face at a pixel height (the proportional
-// Gothic face of the Japanese desktop; IPAPGothic stands in for it).
+// The program's user-interface face, ＭＳ Ｐゴシック (or what stands in for
+// it), at a pixel height.
 QFont GothicFont(int pixelHeight, bool bold = false);
 
 // A dialog with a fixed frame: caption, client size, the program's 12-pixel

@@ -46,12 +46,21 @@ void TClock::paintEvent(QPaintEvent*) {
     const double r = std::min(width(), height()) / 2.0 - 2;
     if (r < 8) return;
 
-    // Numbers on a ring just inside the edge.
+    // Minute marks on the rim, the hours a little longer.
+    for (int i = 0; i < 60; ++i) {
+        const double a = qDegreesToRadians(i * 6.0);
+        const double inner = r - (i % 5 == 0 ? 3.5 : 1.5);
+        p.setPen(QPen(QColor(NumberColor.red(), NumberColor.green(), NumberColor.blue(), i % 5 == 0 ? 150 : 70), 1));
+        p.drawLine(QPointF(c.x() + inner * std::sin(a), c.y() - inner * std::cos(a)),
+                   QPointF(c.x() + r * std::sin(a), c.y() - r * std::cos(a)));
+    }
+
+    // Numbers on a ring inside the marks.
     QFont f = font();
     f.setPixelSize(std::max(7, int(r / 4.5)));
     p.setFont(f);
     p.setPen(NumberColor);
-    const double nr = r - f.pixelSize() * 0.7;
+    const double nr = r - 4 - f.pixelSize() * 0.6;
     for (int n = 1; n <= 12; ++n) {
         const double a = qDegreesToRadians(n * 30.0);
         const QPointF at(c.x() + nr * std::sin(a), c.y() - nr * std::cos(a));

@@ -245,6 +245,8 @@ void TForm1::ConnectHandlers() {
     connect(Label1, &TLabel::mousePressed, this, &TForm1::Rgn1MouseDown);
     connect(Rgn1, &TRgn::doubleClicked, this, &TForm1::Rgn1DblClick);
     connect(Label1, &TLabel::doubleClicked, this, &TForm1::Rgn1DblClick);
+    Rgn1->installEventFilter(this);
+    Label1->installEventFilter(this);
     connect(RgnBtn1, &TRgnBtn::clicked, this, &TForm1::RgnBtn1Click);
     connect(RgnBtn2, &TRgnBtn::clicked, this, &TForm1::RgnBtn2Click);
     connect(RgnBtn3, &TRgnBtn::clicked, this, &TForm1::RgnBtn3Click);
@@ -392,8 +394,35 @@ void TForm1::DailyCalendar1KeyPress(char& key) {
 
 void TForm1::Rgn1MouseDown(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    // Hand the window to the system's move loop, as a press on a caption does.
-    if (QWindow* w = windowHandle()) w->startSystemMove();
+    // The window goes to the system's move loop once the mouse moves with the
+    // button down; handing it over at the press itself would swallow the
+    // title's double click on some desktops.
+    FDragFrom = event->globalPosition().toPoint();
+    FDragArmed = true;
+    FDragManual = false;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Rgn1 && watched != Label1) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove && FDragArmed) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const QPoint at = e->globalPosition().toPoint();
+        if (!(e->buttons() & Qt::LeftButton)) {
+            FDragArmed = false;
+        } else if (FDragManual) {
+            move(pos() + at - FDragFrom);
+            FDragFrom = at;
+        } else if ((at - FDragFrom).manhattanLength() >= QApplication::startDragDistance()) {
+            QWindow* w = windowHandle();
+            if (w && w->startSystemMove())
+                FDragArmed = false;
+            else  // no system move loop here: follow the mouse ourselves
+                FDragManual = true;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        FDragArmed = false;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::Rgn1DblClick() { RgnBtn2Click(); }

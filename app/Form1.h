@@ -143,6 +143,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -156,4 +157,8 @@ private:
     TProgram& FProgram;
     bool FActivated = false;
     bool FActivationPosted = false;
+    // Dragging the window by its title.
+    bool FDragArmed = false;
+    bool FDragManual = false;
+    QPoint FDragFrom;
 };

@@ -25,6 +25,23 @@ TEST_F(MainWindow, ShadeRollsUpToTheTitleAndDownTo450) {
     EXPECT_EQ(form->height(), 450);
 }
 
+TEST_F(MainWindow, DraggingTheTitleMovesTheWindow) {
+    form->show();
+    form->move(100, 100);
+    const QPoint start = form->Rgn1->mapToGlobal(QPoint(300, 5));
+    QTest::mousePress(form->Rgn1, Qt::LeftButton, {}, QPoint(300, 5));
+    for (QPoint step : {QPoint(20, 10), QPoint(40, 20)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(QPoint(300, 5) + step), QPointF(start + step), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->Rgn1, &move);
+    }
+    QTest::mouseRelease(form->Rgn1, Qt::LeftButton, {}, QPoint(340, 25));
+    // The offscreen desktop has no move loop of its own: the window follows
+    // the mouse from the point where the drag began.
+    EXPECT_EQ(form->pos(), QPoint(140, 120));
+    EXPECT_EQ(form->height(), 423);  // a drag is no double click
+}
+
 TEST_F(MainWindow, ToolbarButtonHidesAndShowsTheDockWithBothToolbars) {
     const int monthTop = form->Panel1->y();
     QTest::mouseClick(form->RgnBtn3, Qt::LeftButton, {}, QPoint(9, 10));

@@ -4,3 +4,8 @@ list(APPEND KURALO_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Sjis.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StringList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SysUtils.cpp)
+
+# Controls and helpers on Qt (layer 2).
+list(APPEND KURALO_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/TCPClient.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TCPClient.h)

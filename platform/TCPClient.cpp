@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 
 #include "platform/Sjis.h"
@@ -145,6 +146,12 @@ void TTCPClient::Take() {
     if (!Socket || ArrivedBytes >= kReadBufferSize || Socket->bytesAvailable() == 0) return;
     Arrived.push_back(Socket->read(kReadBufferSize - ArrivedBytes));
     ArrivedBytes += Arrived.back().size();
+#ifdef TCP_QUICKACK
+    // Acknowledge at once rather than up to 40 ms later: the server sends its
+    // next message only when the previous one is acknowledged.
+    const int on = 1;
+    ::setsockopt(static_cast<int>(Socket->socketDescriptor()), IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
+#endif
 }
 
 bool TTCPClient::DataWaiting() const {

@@ -42,6 +42,7 @@ void TuneSocket(QTcpSocket* socket) {
 }
 
 constexpr int kMaxPollMs = 50;
+constexpr qint64 kReadBufferSize = 64 * 1024;
 constexpr int kShutdownWaitMs = 2000;
 
 }  // namespace
@@ -112,6 +113,9 @@ void TScheduleServer::Accept() {
             continue;
         }
         TuneSocket(socket);
+        // One read is one message and a message is at most 1022 bytes: a
+        // client sending more only ever gets refusals, so hold little of it.
+        socket->setReadBufferSize(kReadBufferSize);
         const uint64_t id = ++LastId;
         auto client = std::make_unique<TClient>();
         client->Socket = socket;
@@ -207,6 +211,7 @@ void TScheduleServer::Drop(TClient& client, const std::string& why) {
         if (it->second.get() != &client) continue;
         QTcpSocket* socket = client.Socket;
         QObject::disconnect(socket, nullptr, this, nullptr);
+        QObject::disconnect(client.Timer, nullptr, this, nullptr);
         client.Timer->stop();
         socket->abort();
         socket->deleteLater();
@@ -221,6 +226,7 @@ void TScheduleServer::Forget(uint64_t id) {
     std::unique_ptr<TClient> client = std::move(it->second);
     Clients.erase(it);
     client->Timer->stop();
+    QObject::disconnect(client->Timer, nullptr, this, nullptr);
     QObject::disconnect(client->Socket, nullptr, this, nullptr);
     client->Socket->deleteLater();
     Log("disconnect " + client->Name.toStdString() + " (" + std::to_string(Clients.size()) + " clients)");

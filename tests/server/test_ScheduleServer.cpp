@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/Files.h"
+#include "platform/TCPClient.h"
 #include "tests/NetTestUtil.h"
 #include "tests/TestUtil.h"
 
@@ -223,6 +224,63 @@ TEST(ScheduleServer, DropsAClientThatDoesNotReadWhileTheOthersGoOn) {
             EXPECT_EQ(received, expected);
         }
     }
+}
+
+TEST(ScheduleServer, DropsAClientThatSendsWithoutTakingItsEchoes) {
+    ServerProcess server;
+    ASSERT_TRUE(server.Start({"--gap-ms", "10", "--queue-limit", "3"}));
+    NonReader flooder(server.Port);
+    Client other(server.Port);
+    ASSERT_TRUE(server.WaitForLog("(2 clients)"));
+    const QString dropped = "disconnect " + flooder.Name + ": it sends faster than it takes its echoes";
+    const std::string message = Add(std::string(300, 'f'), 0);
+    int sent = 0;
+    while (!server.Log.contains(dropped) && sent < 200) {
+        ASSERT_EQ(::send(flooder.Fd, message.data(), message.size(), MSG_NOSIGNAL), ssize_t(message.size()));
+        ++sent;
+        WaitUntil([] { return false; }, 30);  // apart, so that each is a read of its own
+    }
+    ASSERT_TRUE(server.Log.contains(dropped)) << server.Log.toStdString();
+    // The other client was not dropped with it and still receives.
+    EXPECT_FALSE(server.Log.contains("disconnect 127.0.0.1:" + QString::number(other.Socket.localPort())));
+    Client late(server.Port);
+    ASSERT_TRUE(server.WaitForLog("connect 127.0.0.1:" + QString::number(late.Socket.localPort())));
+    late.Send("1,,late");
+    EXPECT_TRUE(WaitUntil([&] { return !other.Reads.empty() && other.Reads.back().ends_with("1,1,,late"); }));
+}
+
+// The program's own client link against the real server: every echo is one
+// data event, and stopping the server is a close event.
+TEST(ScheduleServer, ProgramClientsGetEachEchoAsOneDataEventThenTheClose) {
+    ServerProcess server;
+    ASSERT_TRUE(server.Start({"--gap-ms", "50"}));
+    struct Link {
+        TTCPClient Client;
+        std::vector<std::string> Events;
+    };
+    Link links[2];
+    for (Link& link : links) {
+        link.Client.Port = std::to_string(server.Port);
+        link.Client.OnConnect = [&link](TTCPClient*) { link.Events.push_back("connect"); };
+        link.Client.OnData = [&link](TTCPClient*, const std::string& data) { link.Events.push_back(data); };
+        link.Client.OnClose = [&link](TTCPClient*) { link.Events.push_back("close"); };
+        link.Client.OnError = [&link](TTCPClient*, int, const std::string&) { link.Events.push_back("error"); };
+        link.Client.Open();
+    }
+    ASSERT_TRUE(WaitUntil([&] { return links[0].Events.size() == 1 && links[1].Events.size() == 1; }));
+    const std::string add = S(u8"1,,2001,2001,04,05,,,[山田年休]");
+    const std::string del = S(u8"2,3,2001,2001,04,05,,,[山田年休]");
+    links[0].Client.SendText(add);
+    ASSERT_TRUE(WaitUntil([&] { return links[0].Events.size() == 2 && links[1].Events.size() == 2; }));
+    links[1].Client.SendText(del);
+    ASSERT_TRUE(WaitUntil([&] { return links[0].Events.size() == 3 && links[1].Events.size() == 3; }));
+    server.Process.terminate();
+    ASSERT_TRUE(WaitUntil([&] { return links[0].Events.size() == 4 && links[1].Events.size() == 4; }));
+    for (Link& link : links) {
+        EXPECT_EQ(link.Events, links[0].Events);
+        EXPECT_EQ(link.Client.State(), TTCPClient::TState::Idle);
+    }
+    EXPECT_EQ(links[0].Events, (std::vector<std::string>{"connect", "1," + add, "1," + del, "close"}));
 }
 
 TEST(ScheduleServer, TerminationClosesEveryClient) {

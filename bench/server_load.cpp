@@ -4,7 +4,11 @@
 // client's copy of its echo, and whether any echo was lost, split or merged
 // (each read must hold exactly one whole echo).
 //
-//   kuralo_server_load [--clients 10,100,500] [--adds 5] [--gap-ms 5] [--timeout-s 120]
+//   kuralo_server_load [--clients 10,100,500] [--adds 2] [--gap-ms 5] [--timeout-s 60]
+//
+// The clients all live in this one process: when it cannot read every socket
+// within the gap (a busy machine), echoes merge in its sockets and the run
+// says so; a larger --gap-ms shows what the server does with time to spare.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -24,7 +28,7 @@ namespace {
 struct TRun {
     int Clients = 0, Adds = 0, GapMs = 0;
     qint64 ElapsedMs = 0;
-    long long Deliveries = 0, Expected = 0, Wrong = 0, OutOfOrder = 0;
+    long long Deliveries = 0, Expected = 0, Merged = 0, Wrong = 0, OutOfOrder = 0;
     double MaxDelayMs = 0;
     bool TimedOut = false;
 };
@@ -96,17 +100,29 @@ TRun RunLoad(const QString& server, int clients, int adds, int gapMs, int timeou
             const QByteArray read = socket->readAll();  // one read of the socket
             const int on = 1;  // as the program's client does: acknowledge at once
             ::setsockopt(static_cast<int>(socket->socketDescriptor()), IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
-            int from = 0, n = 0;
-            if (!ParseEcho(read, from, n) || from < 0 || from >= clients || n < 0 || n >= adds) {
-                ++run.Wrong;
-                return;
+            // A read holding more than one echo is counted as merged, and its
+            // echoes still count, so that the run goes on.
+            QList<QByteArray> echoes;
+            for (qsizetype at = 0; at < read.size();) {
+                qsizetype next = read.indexOf("1,1,,", at + 1);
+                if (next < 0) next = read.size();
+                echoes.push_back(read.mid(at, next - at));
+                at = next;
             }
-            ++run.Deliveries;
-            if (n != lastSeen[i][from] + 1) ++run.OutOfOrder;
-            lastSeen[i][from] = n;
-            if (++copies[from][n] == clients)
-                run.MaxDelayMs = std::max(run.MaxDelayMs, double(clock.elapsed() - sentAt[from][n]));
-            if (from == i && sent[i] < adds) send(i);
+            if (echoes.size() > 1) ++run.Merged;
+            for (const QByteArray& echo : echoes) {
+                int from = 0, n = 0;
+                if (!ParseEcho(echo, from, n) || from < 0 || from >= clients || n < 0 || n >= adds) {
+                    ++run.Wrong;
+                    continue;
+                }
+                ++run.Deliveries;
+                if (n != lastSeen[i][from] + 1) ++run.OutOfOrder;
+                lastSeen[i][from] = n;
+                if (++copies[from][n] == clients)
+                    run.MaxDelayMs = std::max(run.MaxDelayMs, double(clock.elapsed() - sentAt[from][n]));
+                if (from == i && sent[i] < adds) send(i);
+            }
         });
         socket->connectToHost(QHostAddress::LocalHost, port);
     }
@@ -117,7 +133,7 @@ TRun RunLoad(const QString& server, int clients, int adds, int gapMs, int timeou
     }
     clock.start();
     for (int i = 0; i < clients; ++i) send(i);
-    run.TimedOut = !WaitUntil([&] { return run.Deliveries + run.Wrong >= run.Expected; }, timeoutS * 1000LL);
+    run.TimedOut = !WaitUntil([&] { return run.Deliveries >= run.Expected; }, timeoutS * 1000LL);
     run.ElapsedMs = clock.elapsed();
     WaitUntil([&] { return false; }, 200);  // anything arriving late counts as wrong
     process.terminate();
@@ -136,7 +152,7 @@ std::vector<int> ParseList(const char* text) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::vector<int> clientCounts{10, 100, 500};
-    int adds = 5, gapMs = 5, timeoutS = 120;
+    int adds = 2, gapMs = 5, timeoutS = 60;
     QString server = KURALO_PROGRAM_DIR "/kuralo-server";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
@@ -156,11 +172,13 @@ int main(int argc, char** argv) {
         const TRun r = RunLoad(server, clients, adds, gapMs, timeoutS);
         const double seconds = r.ElapsedMs / 1000.0;
         const long long lost = r.Expected - r.Deliveries;
-        std::string result = lost == 0 && r.Wrong == 0 && r.OutOfOrder == 0 ? "all delivered, none merged"
-                             : "lost " + std::to_string(lost) + ", merged/split " + std::to_string(r.Wrong) +
-                                   ", out of order " + std::to_string(r.OutOfOrder);
+        const bool ok = lost == 0 && r.Merged == 0 && r.Wrong == 0 && r.OutOfOrder == 0;
+        std::string result = ok ? "all delivered, none merged"
+                                : "lost " + std::to_string(lost) + ", reads merged " + std::to_string(r.Merged) +
+                                      ", unreadable " + std::to_string(r.Wrong) + ", out of order " +
+                                      std::to_string(r.OutOfOrder);
         if (r.TimedOut) result += " (timed out)";
-        clean = clean && lost == 0 && r.Wrong == 0 && r.OutOfOrder == 0;
+        clean = clean && ok;
         std::printf("%8d %6d %7d %10.2f %12.1f %14.0f %14.0f %s\n", r.Clients, r.Adds, r.GapMs, seconds,
                     r.Clients * r.Adds / seconds, r.Deliveries / seconds, r.MaxDelayMs, result.c_str());
         std::fflush(stdout);

@@ -29,7 +29,9 @@
 //    (a HostNotFoundError for an unknown service name, an OperationError for
 //    a send while not connected); Msg is a short English description. Bytes
 //    that arrived before the failure are delivered first; the component is
-//    idle before the handler runs. Fires at most once per connection.
+//    idle before the handler runs. At most one per connection; a send while
+//    not connected reports one of its own (after a close by the server,
+//    sends are dropped silently: OnClose is on its way).
 //
 // No re-entry: while any handler of this component runs (including a modal
 // dialog or message box it opens, whose nested event loop keeps the program

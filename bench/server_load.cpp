@@ -11,10 +11,8 @@
 // says so; a larger --gap-ms shows what the server does with time to spare.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QProcess>
 #include <QTcpSocket>
-#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <netinet/in.h>
@@ -22,6 +20,8 @@
 #include <sys/socket.h>
 #include <string>
 #include <vector>
+
+#include "tests/NetTestUtil.h"
 
 namespace {
 
@@ -47,18 +47,6 @@ bool ParseEcho(const QByteArray& read, int& client, int& n) {
     client = parts[0].toInt(&ok1);
     n = parts[1].toInt(&ok2);
     return ok1 && ok2;
-}
-
-bool WaitUntil(const std::function<bool()>& done, qint64 ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() >= ms) return false;
-        QEventLoop loop;
-        QTimer::singleShot(1, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
 }
 
 TRun RunLoad(const QString& server, int clients, int adds, int gapMs, int timeoutS) {
@@ -133,7 +121,7 @@ TRun RunLoad(const QString& server, int clients, int adds, int gapMs, int timeou
     }
     clock.start();
     for (int i = 0; i < clients; ++i) send(i);
-    run.TimedOut = !WaitUntil([&] { return run.Deliveries >= run.Expected; }, timeoutS * 1000LL);
+    run.TimedOut = !WaitUntil([&] { return run.Deliveries >= run.Expected; }, timeoutS * 1000);
     run.ElapsedMs = clock.elapsed();
     WaitUntil([&] { return false; }, 200);  // anything arriving late counts as wrong
     process.terminate();

@@ -1,7 +1,7 @@
 #include "platform/Files.h"
 
 #include "platform/Exception.h"
-#include "platform/Sjis.h"
+
 
 #include <cerrno>
 #include <cstdio>
@@ -71,7 +71,7 @@ std::vector<std::string> ListSubfolders(const std::string& path) {
 std::string ReadWholeFile(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
-        throw EFOpenError("ファイル " + SjisToUtf8(path) + " は開けません");
+        throw EFOpenError("ファイル " + path + " は開けません");
     std::string data;
     char buf[65536];
     size_t n;
@@ -80,12 +80,12 @@ std::string ReadWholeFile(const std::string& path) {
     bool failed = std::ferror(f);
     std::fclose(f);
     if (failed)
-        throw EFOpenError("ファイル " + SjisToUtf8(path) + " は開けません");
+        throw EFOpenError("ファイル " + path + " は開けません");
     return data;
 }
 
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    const std::string shown = SjisToUtf8(path);
+    const std::string shown = path;
     auto fail = [&] { throw EFCreateError("ファイル " + shown + " を作成できません"); };
 
     mode_t mode = 0644;

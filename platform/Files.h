@@ -1,5 +1,7 @@
 #pragma once
 // Whole-file reading and atomic whole-file writing, and path helpers.
+// Paths are the file system's own bytes (UTF-8 here), not code page 932:
+// only file contents are program data.
 #include <string>
 #include <string_view>
 #include <vector>

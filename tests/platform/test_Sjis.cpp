@@ -24,6 +24,7 @@ TEST(Sjis, LeadBytes) {
 
 struct CompareCase {
     const char* name;
+    friend void PrintTo(const CompareCase& c, std::ostream* os) { *os << c.name; }
     const char8_t* a;
     const char8_t* b;
     int sign;

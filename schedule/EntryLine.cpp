@@ -1,0 +1,66 @@
+#include "schedule/EntryLine.h"
+
+#include "calendar/DayRules.h"
+#include "platform/Sjis.h"
+#include "platform/SysUtils.h"
+
+namespace {
+
+const std::string& Nen() {
+    static const std::string s = Sjis(u8"年");
+    return s;
+}
+const std::string& Gatsu() {
+    static const std::string s = Sjis(u8"月");
+    return s;
+}
+const std::string& Nichi() {
+    static const std::string s = Sjis(u8"日");
+    return s;
+}
+
+std::string TwoDigits(int n) {
+    std::string s = IntToStr(n);
+    return s.size() < 2 ? "0" + s : s;
+}
+
+// Bytes from 1-based position `from`, at most `count`, as much as there is.
+std::string Bytes(std::string_view s, std::size_t from, std::size_t count) {
+    return from - 1 < s.size() ? std::string(s.substr(from - 1, count)) : std::string();
+}
+
+}  // namespace
+
+std::string MakeEntryLine(int32_t year, int month, int day, std::string_view text) {
+    const std::string y = IntToStr(year);
+    return y + "," + y + "," + TwoDigits(month) + "," + TwoDigits(day) + ",,,[" + std::string(text) + "]";
+}
+
+std::optional<std::string> ListLineOf(std::string_view storeLine) {
+    const auto f = CommaTextSplit(storeLine);
+    if (f.size() < 7)
+        return std::nullopt;
+    return f[0] + Nen() + f[2] + Gatsu() + f[3] + Nichi() + f[6];
+}
+
+std::vector<std::string> ListLinesOf(const std::vector<std::string>& storeLines) {
+    std::vector<std::string> lines;
+    for (const auto& line : storeLines)
+        if (auto l = ListLineOf(line))
+            lines.push_back(std::move(*l));
+    return lines;
+}
+
+TListLineParts SplitListLine(std::string_view listLine) {
+    return {Bytes(listLine, 1, 4), Bytes(listLine, 7, 2), Bytes(listLine, 11, 2),
+            Bytes(listLine, 15, ListTextMaxBytes)};
+}
+
+std::string EntryLineOfListLine(std::string_view listLine) {
+    const TListLineParts p = SplitListLine(listLine);
+    return p.Year + "," + p.Year + "," + p.Month + "," + p.Day + ",,," + p.Text;
+}
+
+int FindEntryOfListLine(const TStringList& store, std::string_view listLine) {
+    return store.IndexOf(EntryLineOfListLine(listLine));
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Schedule entries: the entry line stored in yotei.dat (a seven-field day rule,
+// 2001,2001,04,05,,,[山田年休]) and its list line (2001年04月05日[山田年休]),
+// mapped back by fixed byte positions. All texts are code page 932 bytes.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/StringList.h"
+
+// Longest text a list line maps back, in bytes.
+constexpr std::size_t ListTextMaxBytes = 255;
+
+// year,year,mm,dd,,,[text]: year without leading zeros, month and day as two digits.
+std::string MakeEntryLine(int32_t year, int month, int day, std::string_view text);
+
+// field1年field3月field4日field7 of a store line; nothing for a line of fewer than
+// seven fields (an empty line or a shorter day rule), which has no list line.
+std::optional<std::string> ListLineOf(std::string_view storeLine);
+// The list lines of the store lines that have one, in store order (unsorted).
+std::vector<std::string> ListLinesOf(const std::vector<std::string>& storeLines);
+
+// A list line cut at its fixed byte positions (1-based: 1-4, 7-8, 11-12, 15 on).
+struct TListLineParts {
+    std::string Year;   // bytes 1-4
+    std::string Month;  // bytes 7-8
+    std::string Day;    // bytes 11-12
+    std::string Text;   // bytes 15 on, at most 255 bytes
+};
+// Cuts a list line; parts beyond its end are empty or short.
+TListLineParts SplitListLine(std::string_view listLine);
+// The entry line a list line stands for: Year,Year,Month,Day,,,Text from its parts.
+std::string EntryLineOfListLine(std::string_view listLine);
+// Index of the first store line equal (SameText) to the list line's entry line, or -1.
+int FindEntryOfListLine(const TStringList& store, std::string_view listLine);

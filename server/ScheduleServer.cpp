@@ -14,6 +14,8 @@
 #include <linux/sockios.h>
 #endif
 
+#include "net/Messages.h"
+
 namespace {
 
 // Bytes the kernel still holds for the socket: not yet sent, or sent and not
@@ -146,7 +148,8 @@ void TScheduleServer::Read(TClient& client) {
                          " waiting, --queue-limit)");
         return;
     }
-    Broadcast(QByteArray("1,") + message);
+    const std::string echo = DataMessage(std::string_view(message.constData(), message.size()));
+    Broadcast(QByteArray(echo.data(), static_cast<qsizetype>(echo.size())));
 }
 
 void TScheduleServer::Broadcast(const QByteArray& echo) {

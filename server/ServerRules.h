@@ -8,7 +8,7 @@
 #include <vector>
 
 // A client takes each server message in one read of at most this many bytes,
-// so an echo ("1," + the client's message) may not be longer.
+// so an echo (DataMessage: "1," + the client's message) may not be longer.
 constexpr std::size_t kMaxEcho = 1024;
 constexpr std::size_t kMaxClientMessage = kMaxEcho - 2;
 
@@ -54,7 +54,6 @@ std::string ServerUsage(std::string_view program);
 // Why a client message is not passed on, or empty when it is. A message is
 // the bytes of one read from the client (see ScheduleServer.h).
 std::string RefusalReason(std::string_view message);
-inline std::string EchoOf(std::string_view message) { return "1," + std::string(message); }
 
 enum class TBindFailure { AccessDenied, AddressInUse, AddressNotAvailable, Other };
 // The message for an address and port the server cannot listen on.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "net/Messages.h"
 #include "tests/TestUtil.h"
 
 namespace {
@@ -102,7 +103,7 @@ TEST(ServerRules, UsageListsTheOptions) {
 TEST(ServerRules, MessagesThatCannotBePassedOnAreRefused) {
     EXPECT_EQ(RefusalReason(S(u8"1,,2001,2001,04,05,,,[山田年休]")), "");
     EXPECT_EQ(RefusalReason(std::string(kMaxClientMessage, 'x')), "");
-    EXPECT_EQ(EchoOf(std::string(kMaxClientMessage, 'x')).size(), kMaxEcho);
+    EXPECT_EQ(DataMessage(std::string(kMaxClientMessage, 'x')).size(), kMaxEcho);
     EXPECT_EQ(RefusalReason(std::string(kMaxClientMessage + 1, 'x')), "longer than 1022 bytes (1023)");
     for (const std::string& bad : {std::string("1,,a\nb"), std::string("1,,a\r"), std::string("1,,a\0b", 6)})
         EXPECT_EQ(RefusalReason(bad), "holds a line break or a NUL byte");

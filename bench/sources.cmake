@@ -1,3 +1,8 @@
+# Benchmarks (built by kuralo_bench, never run by the tests).
+list(APPEND KURALO_BENCH_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/bench_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bench_calendar.cpp)
+
 # --- schedule server load (its own small program, not Google Benchmark) ---
 # Defined once the whole project is read, when Qt and the server are known.
 function(kuralo_server_load_target)

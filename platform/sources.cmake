@@ -5,7 +5,12 @@ list(APPEND KURALO_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/StringList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SysUtils.cpp)
 
-# Controls and helpers on Qt (layer 2).
+# Qt-side platform helpers (layer 2).
+list(APPEND KURALO_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/Colors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Font.cpp)
+
+# The TCP client link (layer 2).
 list(APPEND KURALO_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/TCPClient.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TCPClient.h)

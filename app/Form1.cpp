@@ -20,6 +20,7 @@
 #include "platform/ProListBox.h"
 #include "platform/RgnBtn.h"
 #include "platform/Shell.h"
+#include "platform/TCPClient.h"
 #include "platform/Toolbar97.h"
 #include "settings/Form5.h"
 #include "skins/Form4.h"
@@ -201,6 +202,9 @@ void TForm1::CreateMenus() {
     IconTray1->SetIcon(windowIcon());
     IconTray1->SetPopupMenu(PopupMenu2);
     IconTray1->Show();
+
+    TCPClient1 = new TTCPClient(this);
+    TCPClient1->setObjectName(QStringLiteral("TCPClient1"));
 }
 
 void TForm1::ConfigureCalendars() {
@@ -321,6 +325,8 @@ void TForm1::FormCreate() {
     WeeklyCalendar1->Today();
     MonthlyCalendar1->Today();
     SetMonthCaption();
+
+    LoadSchedule();
 }
 
 void TForm1::PlaceControls() {

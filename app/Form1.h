@@ -23,6 +23,7 @@ class TProgram;
 class TRgn;
 class TRgnBtn;
 class TToolbar97;
+class TTCPClient;
 class TToolbarButton97;
 class TWeeklyCalendar;
 
@@ -94,6 +95,7 @@ public:
     QAction* N2;        //   バージョン情報(&V)
     QAction* Exit1;     //   終了(&E)
     TIconTray* IconTray1;
+    TTCPClient* TCPClient1;  // the link to the schedule server (network mode)
 
     // ---- operations ----
     void FormCreate();
@@ -105,6 +107,24 @@ public:
     // Activation: runs once, right after the window is first shown.
     void FormActivate();
     bool Activated() const { return FActivated; }
+
+    // ---- the schedule store: the month view's special-day list ----
+    // The creation step's load: yotei.dat (when present) into the month view,
+    // copied into the week and day views, then the list fill.
+    void LoadSchedule();
+    // One list line per store line that has one, each at its sorted place.
+    void FillList();
+    // Appends an entry line to the store, copies it to the other views and
+    // rebuilds the list. Saving is the caller's (local add, received message).
+    void AddEntryLine(const std::string& entryLine);
+    // Removes the store line a list line stands for (looked up in the week
+    // view's list) and that list line at `position`; false when not found,
+    // in which case nothing changes.
+    bool RemoveByListLine(const std::string& listLine, int position);
+    // Writes the store to yotei.dat (whole file, CR LF, atomic).
+    void SaveSchedule();
+    // Local mode: the settings dialog's "ローカルで使用する".
+    bool LocalMode() const;
 
     // ---- handlers ----
     void Hide_proc();

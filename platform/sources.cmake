@@ -8,11 +8,13 @@ list(APPEND KURALO_CORE_SOURCES
 # Qt side: dialogs, the application object and our own controls.
 list(APPEND KURALO_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Bitmap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BuiltinImages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IconTray.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Image.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MDIWallpaper.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProListBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RgnBtn.cpp

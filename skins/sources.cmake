@@ -2,6 +2,9 @@
 list(APPEND KURALO_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SkinDat.cpp)
 
+# The Form4 window.
+list(APPEND KURALO_UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Form4.cpp)
+
 # The skins we ship (resources/skins/<name>/, made by make-skins.sh there) go
 # beside the program, in skin/<name>/. A stamp file ties the copy to the skin
 # files, so a changed or added file copies them again.

@@ -1,0 +1,46 @@
+#include "platform/ProListBox.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "platform/Sjis.h"
+#include "platform/SjisQt.h"
+
+TProListBox::TProListBox(QWidget* parent, const QString& name) : QListWidget(parent) {
+    setObjectName(name);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+}
+
+int TProListBox::Add(const std::string& line) {
+    auto at = std::upper_bound(FLines.begin(), FLines.end(), line,
+                               [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
+    const int index = static_cast<int>(at - FLines.begin());
+    FLines.insert(at, line);
+    insertItem(index, SjisToQString(line));
+    return index;
+}
+
+void TProListBox::Delete(int index) {
+    if (index < 0 || index >= Count()) return;
+    FLines.erase(FLines.begin() + index);
+    delete takeItem(index);
+}
+
+void TProListBox::Clear() {
+    FLines.clear();
+    clear();
+}
+
+void TProListBox::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    int key = 0;
+    if (event->key() == Qt::Key_Escape)
+        key = 27;
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        key = 13;
+    else if (text.size() == 1)
+        key = text.at(0).unicode();
+    if (key) emit keyPressed(key);
+    QListWidget::keyPressEvent(event);
+}

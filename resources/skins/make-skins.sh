@@ -5,11 +5,9 @@
 # The output is committed; run this only after changing the drawing.
 #
 #   make-skins.sh [--sheet contact-sheet.png]
-#
-# KURALO_IMAGES names another folder of built-in images (default ../images).
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
-images=${KURALO_IMAGES:-$here/../images}
+images=$here/../images
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 g++ -std=c++20 -O1 -fPIC -Wall -Wextra -o "$tmp/gen_skins" "$here/gen_skins.cpp" $(pkg-config --cflags --libs Qt6Gui)

@@ -12,10 +12,13 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
+#include <utility>
 #include <string>
 #include <vector>
 
+#include "platform/BuiltinImages.h"
 #include "platform/Files.h"
+#include "platform/RgnBtn.h"
 #include "skins/SkinDat.h"
 #include "tests/TestUtil.h"
 
@@ -31,31 +34,27 @@ std::vector<std::string> ShippedSkins() {
     return names;
 }
 
-enum class Kind { Strip, TitleButton, PushButton, Tile };
+const char* const kTitleButtons[] = {"button1", "button1b", "button2", "button2b", "button3", "button3b"};
+const char* const kPushButtons[] = {"push1", "push1b", "push1c"};
 
-struct ImageFile {
-    const char* name;
-    int width, height;  // the least size for the tile, the exact one for the others
-    Kind kind;
-};
-
-const ImageFile kImages[] = {
-    {"caption.bmp", 640, 23, Kind::Strip},       {"button1.bmp", 19, 21, Kind::TitleButton},
-    {"button1b.bmp", 19, 21, Kind::TitleButton}, {"button2.bmp", 19, 21, Kind::TitleButton},
-    {"button2b.bmp", 19, 21, Kind::TitleButton}, {"button3.bmp", 19, 21, Kind::TitleButton},
-    {"button3b.bmp", 19, 21, Kind::TitleButton}, {"push1.bmp", 61, 20, Kind::PushButton},
-    {"push1b.bmp", 61, 20, Kind::PushButton},    {"push1c.bmp", 61, 20, Kind::PushButton},
-    {"wall.bmp", 38, 53, Kind::Tile},
-};
-
-// The program's push-button outline: (left, top, right, bottom), right and bottom exclusive.
-constexpr int kPushOutline[][4] = {{6, 0, 55, 1},   {4, 1, 57, 2},   {3, 2, 58, 3},   {2, 3, 59, 4},
-                                   {1, 4, 60, 6},   {0, 6, 61, 14},  {1, 14, 60, 16}, {2, 16, 59, 17},
-                                   {3, 17, 58, 18}, {4, 18, 57, 19}, {6, 19, 55, 20}};
-
+// The outline the program gives every push button, whatever its images.
 bool InPushOutline(int x, int y) {
-    return std::any_of(std::begin(kPushOutline), std::end(kPushOutline),
-                       [&](const auto& r) { return x >= r[0] && x < r[2] && y >= r[1] && y < r[3]; });
+    const auto& outline = PushButtonOutline();
+    return std::any_of(outline.begin(), outline.end(), [&](const QRect& r) { return r.contains(x, y); });
+}
+
+std::string Bmp(const std::string& name) { return name + ".bmp"; }
+
+// Every image of a skin with its size: the exact one, but the least one for the tile.
+std::vector<std::pair<std::string, QSize>> SkinImages() {
+    std::vector<std::pair<std::string, QSize>> images = {{"caption", QSize(640, 23)}, {"wall", QSize(38, 53)}};
+    for (const char* name : kTitleButtons) images.emplace_back(name, QSize(19, 21));
+    for (const char* name : kPushButtons) images.emplace_back(name, QSize(61, 20));
+    return images;
+}
+
+QImage Builtin(const char* name) {
+    return BuiltinImage(QString::fromLatin1(name) + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
 QImage LoadImage(const std::string& path) {
@@ -106,7 +105,7 @@ QRgb FromSkinColor(int32_t value) { return qRgb(value & 0xFF, (value >> 8) & 0xF
 class ShippedSkin : public ::testing::TestWithParam<std::string> {
 protected:
     std::string Folder() const { return kSkinsFolder + "/" + GetParam() + "/"; }
-    QImage Image(const char* name) const { return LoadImage(Folder() + name); }
+    QImage Image(const std::string& name) const { return LoadImage(Folder() + name); }
     TSkinDat Dat() const {
         TSkinDat dat;
         ReadSkinDat(Folder() + "skin.dat", dat);
@@ -115,9 +114,9 @@ protected:
 };
 
 TEST_P(ShippedSkin, HasEveryImageAsAPlainBitmapOfItsSize) {
-    for (const ImageFile& file : kImages) {
-        SCOPED_TRACE(file.name);
-        const std::string path = Folder() + file.name;
+    for (const auto& [name, size] : SkinImages()) {
+        SCOPED_TRACE(name);
+        const std::string path = Folder() + Bmp(name);
         ASSERT_TRUE(FileExists(path));
         EXPECT_EQ(QImageReader(QString::fromStdString(path)).format(), "bmp");
         // Uncompressed (BI_RGB), the variant every bitmap reader takes.
@@ -127,19 +126,20 @@ TEST_P(ShippedSkin, HasEveryImageAsAPlainBitmapOfItsSize) {
         EXPECT_EQ(bytes.substr(30, 4), std::string(4, '\0'));
         const QImage image = LoadImage(path);
         ASSERT_FALSE(image.isNull());
-        if (file.kind == Kind::Tile) {  // tiles without gaps at the pitch a background starts with
-            EXPECT_GE(image.width(), file.width);
-            EXPECT_GE(image.height(), file.height);
+        if (name == "wall") {  // tiles without gaps at the pitch a background starts with
+            EXPECT_GE(image.width(), size.width());
+            EXPECT_GE(image.height(), size.height());
         } else {
-            EXPECT_EQ(image.size(), QSize(file.width, file.height));
+            EXPECT_EQ(image.size(), size);
         }
     }
+    EXPECT_TRUE(FileExists(Folder() + "skin.dat"));
 }
 
 TEST_P(ShippedSkin, PushButtonsFillTheProgramsOutlineExactly) {
-    for (const char* name : {"push1.bmp", "push1b.bmp", "push1c.bmp"}) {
+    for (const char* name : kPushButtons) {
         SCOPED_TRACE(name);
-        const QImage image = Image(name);
+        const QImage image = Image(Bmp(name));
         ASSERT_EQ(image.size(), QSize(61, 20));
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -148,16 +148,15 @@ TEST_P(ShippedSkin, PushButtonsFillTheProgramsOutlineExactly) {
 }
 
 // The program takes a title button's pressable outline from its built-in image,
-// which the Default skin ships unchanged; every skin keeps that silhouette, in
-// the normal and the pressed image alike.
-TEST_P(ShippedSkin, TitleButtonsKeepTheDefaultSilhouette) {
-    for (const char* name : {"button1.bmp", "button1b.bmp", "button2.bmp", "button2b.bmp", "button3.bmp", "button3b.bmp"}) {
+// so every skin keeps the built-in silhouette, in the normal and pressed image alike.
+TEST_P(ShippedSkin, TitleButtonsKeepTheBuiltinSilhouette) {
+    for (const char* name : kTitleButtons) {
         SCOPED_TRACE(name);
-        const QImage image = Image(name);
+        const QImage image = Image(Bmp(name));
         ASSERT_EQ(image.size(), QSize(19, 21));
         for (int x = 0; x < image.width(); ++x) EXPECT_EQ(Rgb(image, x, 20), Key(image)) << "bottom row, x " << x;
         EXPECT_NE(Rgb(image, 9, 10), Key(image)) << "centre";
-        EXPECT_EQ(Silhouette(image), Silhouette(LoadImage(kSkinsFolder + "/Default/" + name)));
+        EXPECT_EQ(Silhouette(image), Silhouette(Builtin(name)));
     }
 }
 
@@ -190,8 +189,8 @@ TEST_P(ShippedSkin, TextColoursReadOnWhatTheyAreDrawnOver) {
     const QImage strip = Image("caption.bmp");
     const QRgb behindTitle = Mean(strip, QRect(640 / 2 - 40, 4, 80, 15));
     EXPECT_GE(Contrast(FromSkinColor(dat.TitleColor), behindTitle), 4.5);
-    for (const char* name : {"push1.bmp", "push1b.bmp", "push1c.bmp"}) {
-        const QRgb behindCaption = Mean(Image(name), QRect(10, 5, 41, 10));
+    for (const char* name : kPushButtons) {
+        const QRgb behindCaption = Mean(Image(Bmp(name)), QRect(10, 5, 41, 10));
         EXPECT_GE(Contrast(FromSkinColor(dat.CaptionColor), behindCaption), 4.5) << name;
     }
 }
@@ -208,6 +207,27 @@ TEST(ShippedSkins, DefaultHasTheBuiltinPlacesAndColours) {
     EXPECT_EQ(ReadWholeFile(kSkinsFolder + "/Default/skin.dat"),
               "Default\r\n1\r\n7\r\n1\r\n30\r\n1\r\n53\r\n16777215\r\n0\r\n");
     EXPECT_GE(ShippedSkins().size(), 3u);
+}
+
+// Default is the look the program has before any skin is applied: its images
+// are the built-in ones, but for the strip's bottom-left pixel, which the
+// built-in strip keys out and a skin's opaque strip fills.
+TEST(ShippedSkins, DefaultIsTheBuiltinLook) {
+    std::vector<const char*> names(std::begin(kTitleButtons), std::end(kTitleButtons));
+    names.insert(names.end(), std::begin(kPushButtons), std::end(kPushButtons));
+    names.push_back("caption");
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        const QImage builtin = Builtin(name);
+        ASSERT_FALSE(builtin.isNull());
+        QImage shipped = LoadImage(kSkinsFolder + "/Default/" + Bmp(name));
+        ASSERT_EQ(shipped.size(), builtin.size());
+        if (std::string(name) == "caption") {
+            EXPECT_NE(Key(shipped), Key(builtin)) << "the shipped strip is opaque";
+            shipped.setPixel(0, shipped.height() - 1, builtin.pixel(0, builtin.height() - 1));
+        }
+        EXPECT_TRUE(shipped == builtin) << "Default is out of step with the built-in images: run make-skins.sh";
+    }
 }
 
 // A background keeps the largest tile it has been given as its pitch, so our

@@ -1,6 +1,7 @@
 // The skin dialog: loading and applying skins, moving the title buttons,
 // colours, keys and closing.
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QCheckBox>
@@ -630,4 +631,29 @@ TEST_F(SkinDialog, ApplyColoursSetsTheTitleAndEveryCaption) {
     for (TLabel* l : {program->Form3().Label2, program->Form3().Label3, f.Label1, f.Label6})
         EXPECT_EQ(l->FontColor(), QColor(255, 0, 255));
     EXPECT_NE(program->Form3().Label1->FontColor(), QColor(255, 0, 255)) << "not a push-button caption";
+}
+
+TEST_F(SkinDialog, EveryShippedSkinAppliesAndKeepsItsSkinDat) {
+    const QDir shipped(QStringLiteral(KURALO_SOURCE_DIR "/resources/skins"));
+    const QStringList names = shipped.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        const std::string folder = tmp.Path() + "/skin/" + name.toStdString() + "/";
+        ASSERT_TRUE(ForceDirectories(folder));
+        for (const QString& file : QDir(shipped.filePath(name)).entryList(QDir::Files))
+            WriteFileAtomic(folder + file.toStdString(),
+                            ReadWholeFile(shipped.filePath(name + "/" + file).toStdString()));
+    }
+    TForm4& f = Start();
+    for (const QString& name : names) {
+        const std::string dat = tmp.Path() + "/skin/" + name.toStdString() + "/skin.dat";
+        const std::string before = ReadWholeFile(dat);
+        f.ComboBox1->setEditText(name);
+        f.RgnBtn4Click();
+        EXPECT_EQ(ReadWholeFile(dat), before) << name.toStdString();
+        TSkinDat values;
+        ReadSkinDat(dat, values);
+        EXPECT_EQ(program->Form1().RgnBtn3->pos(), QPoint(values.Button3Left, values.Button3Top));
+        EXPECT_EQ(QColorToColor(program->Form1().Label1->FontColor()), TColor(values.TitleColor));
+    }
 }

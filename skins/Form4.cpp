@@ -169,6 +169,8 @@ void TForm4::CreateControls() {
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setGeometry(8, 34, 137, 20);
     ComboBox1->setEditText(QStringLiteral("Default"));
+    // Keys reach the box itself (its text field hands focus to it).
+    ComboBox1->installEventFilter(this);
     ComboBox1->lineEdit()->installEventFilter(this);
     RgnBtn6 = MakePushButton(GroupBox4, "RgnBtn6", {148, 34}, Label2, "Label2", QStringLiteral("読込"), {168, 39});
 
@@ -575,7 +577,7 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::KeyPress) {
         const int code = KeyCode(static_cast<QKeyEvent*>(event));
-        if (watched == ComboBox1->lineEdit() && code) {
+        if ((watched == ComboBox1 || watched == ComboBox1->lineEdit()) && code) {
             char key = static_cast<char>(code);
             ComboBox1KeyPress(key);
             return true;

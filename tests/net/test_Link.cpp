@@ -1,6 +1,7 @@
 // Programs linked through the real kuralo-server (or a server played in
 // process): what each client's store, list, file and status text become.
-#include <QSignalSpy>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <chrono>
@@ -26,6 +27,21 @@
 #include "tests/server/ServerProcess.h"
 
 namespace {
+
+// A program folder in memory where the system has such a file system: the
+// file syncs of every save then take no time, and each echo is handled well
+// within the server's gap between two messages.
+class MemoryFolder {
+public:
+    MemoryFolder()
+        : dir_(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/kuralo-XXXXXX")
+                                         : QDir::tempPath() + QStringLiteral("/kuralo-XXXXXX")) {}
+    std::string Path() const { return dir_.path().toStdString(); }
+    std::string File(const std::string& name) const { return Path() + "/" + name; }
+
+private:
+    QTemporaryDir dir_;
+};
 
 // One program in its own folder, its settings pointing at the server.
 struct ClientProgram {
@@ -53,7 +69,7 @@ struct ClientProgram {
     int Count() const { return form->ListBox1->Count(); }
     void Send(const std::string& message) { form->TCPClient1->SendText(message); }
 
-    TempFolder tmp;
+    MemoryFolder tmp;
     std::unique_ptr<TProgram> program;
     TForm1* form = nullptr;
     int closed = 0;

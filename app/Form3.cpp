@@ -6,30 +6,10 @@
 #include "app/Program.h"
 #include "calendar/CalEx.h"
 #include "calendar/Julius.h"
-#include "platform/BuiltinImages.h"
 #include "platform/Controls.h"
 #include "platform/DateTime.h"
 #include "platform/MDIWallpaper.h"
 #include "platform/RgnBtn.h"
-
-namespace {
-
-// A push button with the built-in images and its caption label centred on it.
-TRgnBtn* MakePushButton(QWidget* parent, const QString& name, int left, int top, TLabel*& label,
-                        const QString& labelName, const QString& caption) {
-    auto* button = new TRgnBtn(parent, name);
-    button->setGeometry(left, top, 61, 20);
-    button->SetGlyph(1, BuiltinImage(QStringLiteral("push1.png")));
-    button->SetGlyph(2, BuiltinImage(QStringLiteral("push1b.png")));
-    button->SetRgnData(PushButtonOutline());
-    button->RefreshRgn();
-    label = new TLabel(parent, labelName, caption);
-    label->move(left + (61 - label->width()) / 2, top + (20 - label->height()) / 2);
-    button->BindLabel(label);
-    return button;
-}
-
-}  // namespace
 
 TForm3::TForm3(TProgram& program) : FProgram(program) {
     setObjectName(QStringLiteral("Form3"));

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "platform/BuiltinImages.h"
 #include "platform/Controls.h"
 #include "platform/Exception.h"
 
@@ -102,6 +103,23 @@ const QImage& TRgnBtn::ShownGlyph() const { return FGlyphs[ShownSlot()]; }
 
 void TRgnBtn::BindLabel(TLabel* label) {
     connect(label, &TLabel::clicked, this, [this] { emit clicked(); });
+}
+
+TRgnBtn* MakePushButton(QWidget* parent, const QString& name, int left, int top, TLabel*& label,
+                        const QString& labelName, const QString& caption, const QFont* captionFont) {
+    auto* button = new TRgnBtn(parent, name);
+    button->setGeometry(left, top, 61, 20);
+    button->SetGlyph(1, BuiltinImage(QStringLiteral("push1.png")));
+    button->SetGlyph(2, BuiltinImage(QStringLiteral("push1b.png")));
+    button->SetGlyph(3, BuiltinImage(QStringLiteral("push1c.png")));
+    button->SetRgnData(PushButtonOutline());
+    button->RefreshRgn();
+    label = new TLabel(parent, labelName);
+    if (captionFont) label->setFont(*captionFont);
+    label->SetCaption(caption);
+    label->move(left + (61 - label->width()) / 2, top + (20 - label->height()) / 2);
+    button->BindLabel(label);
+    return button;
 }
 
 void TRgnBtn::paintEvent(QPaintEvent*) {

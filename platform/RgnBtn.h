@@ -70,6 +70,12 @@ private:
     bool FDown = false;
 };
 
+// A 61 x 20 push button of the dialogs: the built-in push images (normal,
+// pressed, disabled) and outline, with its caption label centred over it. The
+// label takes `captionFont` when given, else the parent's font.
+TRgnBtn* MakePushButton(QWidget* parent, const QString& name, int left, int top, TLabel*& label,
+                        const QString& labelName, const QString& caption, const QFont* captionFont = nullptr);
+
 // The title strip: one image, drawn with its colour key while Transparent is
 // on and stretched opaque over the control once it is off. Its outline can be
 // handed to the strip's window (the parent) as that window's shape.

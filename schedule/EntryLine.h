@@ -35,3 +35,15 @@ TListLineParts SplitListLine(std::string_view listLine);
 std::string EntryLineOfListLine(std::string_view listLine);
 // Index of the first store line equal (SameText) to the list line's entry line, or -1.
 int FindEntryOfListLine(const TStringList& store, std::string_view listLine);
+
+// A store line the calendars cannot read as a day rule: a numeric field that
+// is not a number. Index counts from 0; Message is the conversion error's text.
+struct TUnreadableLine {
+    int Index = -1;
+    std::string Message;
+};
+// The first unreadable line of the store, or nothing when every line reads.
+std::optional<TUnreadableLine> FirstUnreadableLine(const std::vector<std::string>& storeLines);
+// The text shown when yotei.dat holds such a line (UTF-8): which line, why,
+// and that the calendars stop at it while the file keeps every line.
+std::string UnreadableLineText(const TUnreadableLine& bad);

@@ -11,37 +11,10 @@
 #include "platform/Files.h"
 #include "platform/TCPClient.h"
 #include "tests/NetTestUtil.h"
+#include "tests/server/ServerProcess.h"
 #include "tests/TestUtil.h"
 
 namespace {
-
-const char* const kServer = KURALO_PROGRAM_DIR "/kuralo-server";
-
-class ServerProcess {
-public:
-    // Starts the server on 127.0.0.1 and a free port; extra options follow.
-    bool Start(const QStringList& options) {
-        QObject::connect(&Process, &QProcess::readyReadStandardError,
-                         [this] { Log += Process.readAllStandardError(); });
-        Process.start(kServer, QStringList{"--listen", "127.0.0.1:0"} + options);
-        if (!WaitForLog("listening on 127.0.0.1:")) return false;
-        const int at = Log.indexOf("listening on 127.0.0.1:") + 23;
-        Port = static_cast<quint16>(Log.mid(at, Log.indexOf(' ', at) - at).toUInt());
-        return Port != 0;
-    }
-    bool WaitForLog(const QString& text, int ms = 5000) {
-        return WaitUntil([&] { return Log.contains(text); }, ms);
-    }
-    ~ServerProcess() {
-        if (Process.state() != QProcess::NotRunning) {
-            Process.kill();
-            Process.waitForFinished(2000);
-        }
-    }
-    QProcess Process;
-    QString Log;
-    quint16 Port = 0;
-};
 
 // A client that keeps each read of its socket as one chunk.
 class Client {

@@ -29,9 +29,6 @@
 
 namespace {
 
-// The program file's name; the settings file is named after it.
-constexpr std::string_view ProgramFileName = "kuralo";
-
 // A skin name as a piece of a file-system path, and back.
 std::string PathPiece(const QString& name) { return name.toStdString(); }
 QString FromPathPiece(const std::string& piece) { return QString::fromStdString(piece); }
@@ -64,21 +61,14 @@ void SetCaptionColour(TLabel* label, TColor color) {
     if (label) label->SetFontColor(ColorToQColor(color));
 }
 
-// A push button of this dialog with the built-in images and its caption
-// label at its own place, in the 11-pixel face.
-TRgnBtn* MakePushButton(QWidget* parent, const char* name, QPoint at, TLabel*& label, const char* labelName,
-                        const QString& caption, QPoint labelAt) {
-    auto* button = new TRgnBtn(parent, QString::fromLatin1(name));
-    button->setGeometry(at.x(), at.y(), 61, 20);
-    button->SetGlyph(1, BuiltinImage(QStringLiteral("push1.png")));
-    button->SetGlyph(2, BuiltinImage(QStringLiteral("push1b.png")));
-    button->SetRgnData(PushButtonOutline());
-    button->RefreshRgn();
-    label = new TLabel(parent, QString::fromLatin1(labelName));
-    label->setFont(GothicFont(11));
-    label->SetCaption(caption);
+// A push button of this dialog, its caption label in the 11-pixel face at
+// its own place.
+TRgnBtn* PushButton(QWidget* parent, const char* name, QPoint at, TLabel*& label, const char* labelName,
+                    const QString& caption, QPoint labelAt) {
+    const QFont captionFont = GothicFont(11);
+    TRgnBtn* button = MakePushButton(parent, QString::fromLatin1(name), at.x(), at.y(), label,
+                                     QString::fromLatin1(labelName), caption, &captionFont);
     label->move(labelAt);
-    button->BindLabel(label);
     return button;
 }
 
@@ -172,14 +162,14 @@ void TForm4::CreateControls() {
     // Keys reach the box itself (its text field hands focus to it).
     ComboBox1->installEventFilter(this);
     ComboBox1->lineEdit()->installEventFilter(this);
-    RgnBtn6 = MakePushButton(GroupBox4, "RgnBtn6", {148, 34}, Label2, "Label2", QStringLiteral("読込"), {168, 39});
+    RgnBtn6 = PushButton(GroupBox4, "RgnBtn6", {148, 34}, Label2, "Label2", QStringLiteral("読込"), {168, 39});
 
     GroupBox5 = MakeGroup(this, "GroupBox5", QStringLiteral("色設定"), QRect(5, 112, 161, 49));
-    RgnBtn7 = MakePushButton(GroupBox5, "RgnBtn7", {12, 21}, Label5, "Label5", QStringLiteral("ｷｬﾌﾟｼｮﾝ"), {21, 25});
-    RgnBtn8 = MakePushButton(GroupBox5, "RgnBtn8", {92, 21}, Label6, "Label6", QStringLiteral("ﾎﾞﾀﾝ"), {111, 25});
+    RgnBtn7 = PushButton(GroupBox5, "RgnBtn7", {12, 21}, Label5, "Label5", QStringLiteral("ｷｬﾌﾟｼｮﾝ"), {21, 25});
+    RgnBtn8 = PushButton(GroupBox5, "RgnBtn8", {92, 21}, Label6, "Label6", QStringLiteral("ﾎﾞﾀﾝ"), {111, 25});
 
-    RgnBtn4 = MakePushButton(this, "RgnBtn4", {504, 136}, Label3, "Label3", QStringLiteral("反映"), {524, 140});
-    RgnBtn5 = MakePushButton(this, "RgnBtn5", {576, 136}, Label1, "Label1", QStringLiteral("終了"), {596, 140});
+    RgnBtn4 = PushButton(this, "RgnBtn4", {504, 136}, Label3, "Label3", QStringLiteral("反映"), {524, 140});
+    RgnBtn5 = PushButton(this, "RgnBtn5", {576, 136}, Label1, "Label1", QStringLiteral("終了"), {596, 140});
 
     QGroupBox* groups[] = {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5};
     TMDIWallpaper** walls[] = {&MDIWallpaper2, &MDIWallpaper3, &MDIWallpaper4, &MDIWallpaper5, &MDIWallpaper6};
@@ -265,7 +255,7 @@ void TForm4::ReadSkinDatIntoDialog(const std::string& path) {
 // ---- start-up ----
 
 void TForm4::ApplySavedSkinAtStart() {
-    const TIniGT ini(IniFileNameForProgram(FProgram.FileName(ProgramFileName)));
+    const TIniGT ini(FProgram.IniFileName());
     TSettingsValues values;
     values.SkinName = QStringToSjis(ComboBox1->currentText());
     LoadSkinName(ini, values);
@@ -285,8 +275,7 @@ void TForm4::ApplyColours() {
     TForm3& jump = FProgram.Form3();
     TForm5& settings = FProgram.Form5();
     for (TLabel* label : {Named<TLabel>(entry, "Label3"), Named<TLabel>(entry, "Label4"), jump.Label2, jump.Label3,
-                          Named<TLabel>(settings, "Label5"), Named<TLabel>(settings, "Label6"), Label1, Label2,
-                          Label3, Label5, Label6})
+                          settings.Label5, settings.Label6, Label1, Label2, Label3, Label5, Label6})
         SetCaptionColour(label, CaptionColor);
 }
 
@@ -370,8 +359,8 @@ void TForm4::LoadPushButtons(const std::string& folder) {
     LoadPush(jump.Button1, folder, false);
     LoadPush(jump.Button2, folder, false);
     for (TRgnBtn* own : {RgnBtn4, RgnBtn5, RgnBtn6, RgnBtn7, RgnBtn8}) LoadPush(own, folder, false);
-    LoadPush(Named<TRgnBtn>(settings, "RgnBtn1"), folder, false);
-    LoadPush(Named<TRgnBtn>(settings, "RgnBtn2"), folder, false);
+    LoadPush(settings.RgnBtn1, folder, false);
+    LoadPush(settings.RgnBtn2, folder, false);
 }
 
 void TForm4::RgnBtn6Click() {
@@ -426,11 +415,11 @@ void TForm4::RgnBtn4Click() {
     TForm5& settings = FProgram.Form5();
     SetWall(Named<TMDIWallpaper>(FProgram.Form2(), "MDIWallpaper1"), folder);
     SetWall(FProgram.Form3().MDIWallpaper1, folder);
-    SetWall(Named<TMDIWallpaper>(settings, "MDIWallpaper1"), folder);
-    SetWall(Named<TMDIWallpaper>(settings, "MDIWallpaper2"), folder);
+    SetWall(settings.MDIWallpaper1, folder);
+    SetWall(settings.MDIWallpaper2, folder);
 
     LoadPushButtons(folder);
-    LoadPush(Named<TRgnBtn>(settings, "RgnBtn3"), folder, true);
+    LoadPush(settings.RgnBtn3, folder, true);
 
     ApplyColours();
 

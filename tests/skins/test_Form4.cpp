@@ -125,6 +125,9 @@ TEST_F(SkinDialog, LoadStepFillsThePreviewAndThePushButtonsButNotTheMainWindow) 
     EXPECT_EQ(At(f.MDIWallpaper1->Picture()), SkinColour(1, "wall.bmp"));
     EXPECT_EQ(At(program->Form3().Button2->Glyph2()), SkinColour(1, "push1b.bmp"));
     EXPECT_EQ(At(f.RgnBtn8->Glyph1()), SkinColour(1, "push1.bmp"));
+    TForm5& settings = program->Form5();
+    EXPECT_EQ(At(settings.RgnBtn2->Glyph2()), SkinColour(1, "push1b.bmp"));
+    EXPECT_NE(At(settings.RgnBtn3->Glyph1()), SkinColour(1, "push1.bmp")) << "選択 only from the apply step";
     // skin.dat: positions, colours, the preview title and the captions.
     EXPECT_EQ(f.RgnBtn1->pos(), QPoint(600, -2));
     EXPECT_EQ(f.RgnBtn3->pos(), QPoint(200, 3));
@@ -138,6 +141,8 @@ TEST_F(SkinDialog, LoadStepFillsThePreviewAndThePushButtonsButNotTheMainWindow) 
     EXPECT_TRUE(main.Rgn1->Transparent());
     EXPECT_EQ(main.RgnBtn1->pos(), QPoint(7, 1));
     EXPECT_TRUE(program->Form3().MDIWallpaper1->Picture().isNull());
+    EXPECT_TRUE(settings.MDIWallpaper1->Picture().isNull());
+    EXPECT_NE(settings.Label5->FontColor(), QColor(Qt::blue));
     EXPECT_NE(program->Form3().Label2->FontColor(), QColor(Qt::blue));
     EXPECT_EQ(DatLines(spring + "skin.dat")[1], "-2");
 }
@@ -182,6 +187,13 @@ TEST_F(SkinDialog, ApplyStepCarriesTheSkinIntoEveryWindowAndWritesSkinDat) {
     EXPECT_EQ(main.Label1->FontColor(), QColor(Qt::yellow));
     EXPECT_EQ(jump.Label3->FontColor(), QColor(0, 128, 0));
     EXPECT_EQ(f.Label5->FontColor(), QColor(0, 128, 0));
+    TForm5& settings = program->Form5();
+    EXPECT_EQ(At(settings.MDIWallpaper1->Picture()), SkinColour(2, "wall.bmp"));
+    EXPECT_EQ(At(settings.MDIWallpaper2->Picture()), SkinColour(2, "wall.bmp"));
+    EXPECT_EQ(At(settings.RgnBtn1->Glyph1()), SkinColour(2, "push1.bmp"));
+    EXPECT_EQ(At(settings.RgnBtn3->Glyph3()), SkinColour(2, "push1c.bmp"));
+    EXPECT_EQ(settings.Label6->FontColor(), QColor(0, 128, 0));
+    EXPECT_NE(settings.Label9->FontColor(), QColor(0, 128, 0)) << "選択 keeps its colour";
     EXPECT_EQ(DatLines(night + "skin.dat"),
               (std::vector<std::string>{"Night", "2", "-4", "-2", "30", "-2", "46", "65535", "32768"}));
     EXPECT_EQ(f.ComboBox1->currentText(), QStringLiteral("Night"));
@@ -581,10 +593,10 @@ TEST_F(SkinDialog, StartUpAppliesTheSavedSkinOfTheProgramFolder) {
     // UTF-8 in the file system.
     const std::string spring = WriteSkin(Utf8(u8"春"), 1);
     WriteDat(spring, Dat(S(u8"春").c_str(), 3, 600, clYellow, clRed));
-    WriteFileAtomic(tmp.File("Kuralo.ini"), "[Skin]\r\nPath=" + S(u8"春") + "\r\n");
+    WriteFileAtomic(tmp.File("Kuralo.ini"), "[NetWork]\r\nLocal=1\r\n[Skin]\r\nPath=" + S(u8"春") + "\r\n");
     TForm4& f = Start();
-    f.ApplySavedSkinAtStart();
     TForm1& main = program->Form1();
+    main.FormActivate();
     EXPECT_EQ(f.ComboBox1->currentText(), QStringLiteral("春"));
     EXPECT_EQ(main.RgnBtn1->pos(), QPoint(600, 3));
     EXPECT_FALSE(main.Rgn1->Transparent());
@@ -628,7 +640,8 @@ TEST_F(SkinDialog, ApplyColoursSetsTheTitleAndEveryCaption) {
     f.CaptionColor = clFuchsia;
     f.ApplyColours();
     EXPECT_EQ(program->Form1().Label1->FontColor(), QColor(0, 255, 0));
-    for (TLabel* l : {program->Form3().Label2, program->Form3().Label3, f.Label1, f.Label6})
+    for (TLabel* l : {program->Form3().Label2, program->Form3().Label3, program->Form5().Label5,
+                      program->Form5().Label6, f.Label1, f.Label6})
         EXPECT_EQ(l->FontColor(), QColor(255, 0, 255));
     EXPECT_NE(program->Form3().Label1->FontColor(), QColor(255, 0, 255)) << "not a push-button caption";
 }

@@ -287,6 +287,7 @@ void TForm1::ConnectHandlers() {
     connect(ToolbarButton979, &QToolButton::clicked, this, &TForm1::ToolbarButton979Click);
     connect(N2, &QAction::triggered, this, &TForm1::N2Click);
     connect(IconTray1, &TIconTray::doubleClicked, this, &TForm1::IconTray1DblClick);
+    ConnectListCommands();
 }
 
 void TForm1::FormCreate() {

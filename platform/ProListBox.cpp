@@ -10,6 +10,7 @@ TProListBox::TProListBox(QWidget* parent, const QString& name) : QListWidget(par
     setObjectName(name);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    connect(this, &QAbstractItemView::clicked, this, &TProListBox::lineClicked);
 }
 
 int TProListBox::Add(const std::string& line) {
@@ -42,5 +43,7 @@ void TProListBox::keyPressEvent(QKeyEvent* event) {
     else if (text.size() == 1)
         key = text.at(0).unicode();
     if (key) emit keyPressed(key);
+    const int before = currentRow();
     QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0) emit lineClicked();
 }

@@ -24,6 +24,9 @@ public:
 signals:
     // A typed character (27 for Escape, 13 for Enter), as a key press reports it.
     void keyPressed(int key);
+    // The user picked a line: a click on a line, or a key that moved the
+    // selection (what a list box reports as its click).
+    void lineClicked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -70,6 +70,12 @@ private:
     bool FDown = false;
 };
 
+// A 61 x 20 push button at left, top with the built-in push button images and
+// its outline, and its caption label (named labelName) centred over it; a click
+// on the label is a click on the button.
+TRgnBtn* MakePushButton(QWidget* parent, const QString& name, int left, int top, TLabel*& label,
+                        const QString& labelName, const QString& caption);
+
 // The title strip: one image, drawn with its colour key while Transparent is
 // on and stretched opaque over the control once it is off. Its outline can be
 // handed to the strip's window (the parent) as that window's shape.

@@ -10,7 +10,10 @@ TProListBox::TProListBox(QWidget* parent, const QString& name) : QListWidget(par
     setObjectName(name);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    connect(this, &QAbstractItemView::clicked, this, &TProListBox::lineClicked);
+    // A double click is one click and the double click: its release clicks no more.
+    connect(this, &QAbstractItemView::clicked, this, [this] {
+        if (!FDoubleClicking) emit lineClicked();
+    });
 }
 
 int TProListBox::Add(const std::string& line) {
@@ -46,4 +49,19 @@ void TProListBox::keyPressEvent(QKeyEvent* event) {
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentRow() >= 0) emit lineClicked();
+}
+
+void TProListBox::mousePressEvent(QMouseEvent* event) {
+    FDoubleClicking = false;
+    QListWidget::mousePressEvent(event);
+}
+
+void TProListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    FDoubleClicking = true;
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+void TProListBox::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    FDoubleClicking = false;
 }

@@ -27,8 +27,12 @@ int TProListBox::Add(const std::string& line) {
 
 void TProListBox::Delete(int index) {
     if (index < 0 || index >= Count()) return;
+    // Deleting the selected line leaves no line selected (rather than its
+    // neighbour, which a second delete would then take).
+    const bool selected = index == currentRow();
     FLines.erase(FLines.begin() + index);
     delete takeItem(index);
+    if (selected) setCurrentRow(-1);
 }
 
 void TProListBox::Clear() {

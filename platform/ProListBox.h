@@ -15,6 +15,7 @@ public:
     const std::vector<std::string>& Lines() const { return FLines; }
     // Inserts at the sorted place (after equal lines); returns the position.
     int Add(const std::string& line);
+    // Deleting the selected line leaves none selected.
     void Delete(int index);
     void Clear();
     // The selected position, or -1.

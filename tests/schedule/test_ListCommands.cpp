@@ -71,6 +71,10 @@ TEST_F(ListCommands, DeleteLocallyRewritesTheFile) {
     EXPECT_EQ(List().front(), S(u8"2001年04月10日[鈴木出張]"));
     EXPECT_FALSE(form->MonthlyCalendar1->GetDayKinds(2001, 4, 5) & dkSpecialDay);
     ExpectViewsEqual();
+    // No neighbour takes the selection: a second press deletes nothing more.
+    EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
+    QTest::mouseClick(form->ToolbarButton975, Qt::LeftButton);
+    EXPECT_EQ(List().size(), 5u);
 
     // The hand-written line maps back to nothing: only the save happens.
     WriteFileAtomic(tmp.File("yotei.dat"), "stale");

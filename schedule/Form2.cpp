@@ -53,6 +53,9 @@ TForm2::TForm2(TProgram& program) : FProgram(program) {
     // completion fills in a longer name over a shorter one being typed.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setCompleter(nullptr);
+    // Nor does a typed name that happens to be in the list count as picked
+    // when the typing ends: only a pick from the drop-down list moves a name.
+    QObject::disconnect(ComboBox1->lineEdit(), SIGNAL(editingFinished()), ComboBox1, nullptr);
     ComboBox1->installEventFilter(this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -234,8 +237,9 @@ void TForm2::ComboBox1Exit() {
 }
 
 void TForm2::Delete1Click() {
-    const int index = ComboBox1->currentIndex();
-    if (index < 0 || ComboBox1->itemText(index) != ComboBox1->currentText()) return;
+    // The selected name: the one the box shows, picked or typed.
+    const int index = ComboBox1->findText(ComboBox1->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index < 0 || ComboBox1->currentText().isEmpty()) return;
     ComboBox1->removeItem(index);
     // The box no longer shows the name, or leaving it would add it again.
     ComboBox1->setCurrentIndex(-1);

@@ -141,12 +141,12 @@ TEST_F(EntryDialog, PersonListFollowsUserDat) {
     Start("", users);
     script.Act([&](QDialog&) {
         Activate();
-        // A name already there in another case is not added; Enter released
-        // moves on to the content box.
+        // A name already in the list in another case is not added; Enter
+        // released moves on to the content box.
         QTest::keyClicks(entry->ComboBox1, "abe");
         QTest::keyClick(entry->ComboBox1, Qt::Key_Return);
         EXPECT_EQ(QApplication::focusWidget(), entry->Edit1);
-        EXPECT_EQ(entry->PersonList().size(), 3u);
+        EXPECT_EQ(entry->PersonList(), (std::vector<std::string>{S(u8"鈴木"), "ABE", unshown}));
         EXPECT_EQ(File("User.dat"), users);
         // A new name reaches User.dat as soon as the box is left.
         entry->ComboBox1->setFocus();
@@ -154,24 +154,26 @@ TEST_F(EntryDialog, PersonListFollowsUserDat) {
         QTest::keyClick(entry->ComboBox1, Qt::Key_Tab);
         EXPECT_NE(QApplication::focusWidget(), entry->ComboBox1);
         EXPECT_EQ(File("User.dat"), users + S(u8"田中\r\n"));
-        // 削除 takes the selected name out, written with the next save.
-        entry->ComboBox1->setCurrentIndex(0);
+        // 削除 takes the name the box shows, written with the next save.
+        entry->ComboBox1->setEditText(QStringLiteral("鈴木"));
         entry->Delete1->trigger();
         EXPECT_EQ(entry->ComboBox1->currentText(), QString());
+        EXPECT_EQ(entry->PersonList().front(), "ABE");
         EXPECT_EQ(File("User.dat"), users + S(u8"田中\r\n"));
     });
     form->MonthlyCalendar1DblClick();
-    // Opening again reloads the file: the deletion that was never saved is gone.
+    // The next opening shows the first name of the list as it stood (ABE),
+    // then reloads the file: the deletion that was never saved is undone.
     script.Act([&](QDialog&) {
         Activate();
+        EXPECT_EQ(entry->ComboBox1->currentText(), QStringLiteral("ABE"));
         EXPECT_EQ(entry->PersonList().front(), S(u8"鈴木"));
-        entry->ComboBox1->setCurrentIndex(0);
         entry->Delete1->trigger();
         entry->ComboBox1->setEditText(QStringLiteral("佐藤"));
         entry->Edit1->setFocus();
     });
     form->MonthlyCalendar1DblClick();
-    EXPECT_EQ(File("User.dat"), S(u8"ABE\r\n") + unshown + "\r\n" + S(u8"田中\r\n佐藤\r\n"));
+    EXPECT_EQ(File("User.dat"), S(u8"鈴木\r\n") + unshown + "\r\n" + S(u8"田中\r\n佐藤\r\n"));
 }
 
 TEST_F(EntryDialog, MissingUserDatIsReportedAndTheListStays) {

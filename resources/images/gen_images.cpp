@@ -53,11 +53,9 @@ QImage TitleStrip() {
     return img;
 }
 
-// A round title button drawn over the strip it sits on (so its soft edge
-// blends into the strip), with everything outside the circle set to the key.
-QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph, bool pressed) {
-    const QRectF circle(1, 2, 17, 17);
-    QImage img = strip.copy(left, 1, 19, 21).convertToFormat(QImage::Format_RGB32);
+// Sets the pixels of a 19 x 21 button image that lie outside `shape` (whose
+// antialiased cover there is below minAlpha), and its bottom row, to the key.
+void KeyOutside(QImage& img, const QPainterPath& shape, int minAlpha) {
     QImage cover(19, 21, QImage::Format_ARGB32);
     cover.fill(Qt::transparent);
     {
@@ -65,8 +63,20 @@ QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph,
         c.setRenderHint(QPainter::Antialiasing);
         c.setPen(Qt::NoPen);
         c.setBrush(Qt::black);
-        c.drawEllipse(circle);
+        c.drawPath(shape);
     }
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 19; ++x)
+            if (qAlpha(cover.pixel(x, y)) < minAlpha || y == 20) img.setPixel(x, y, kKey);
+}
+
+// A round title button drawn over the strip it sits on (so its soft edge
+// blends into the strip), with everything outside the circle set to the key.
+QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph, bool pressed) {
+    const QRectF circle(1, 2, 17, 17);
+    QImage img = strip.copy(left, 1, 19, 21).convertToFormat(QImage::Format_RGB32);
+    QPainterPath shape;
+    shape.addEllipse(circle);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor base = pressed ? face.darker(122) : face;
@@ -92,9 +102,7 @@ QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph,
         break;
     }
     p.end();
-    for (int y = 0; y < 21; ++y)
-        for (int x = 0; x < 19; ++x)
-            if (qAlpha(cover.pixel(x, y)) == 0 || y == 20) img.setPixel(x, y, kKey);
+    KeyOutside(img, shape, 1);
     return img;
 }
 
@@ -149,15 +157,8 @@ QImage PushButton(int state) {
 // colour, like the title buttons.
 QImage ShortcutButton(int number, bool pressed) {
     const QRectF key(1.5, 2.5, 16, 16);
-    QImage cover(19, 21, QImage::Format_ARGB32);
-    cover.fill(Qt::transparent);
-    {
-        QPainter c(&cover);
-        c.setRenderHint(QPainter::Antialiasing);
-        c.setPen(Qt::NoPen);
-        c.setBrush(Qt::black);
-        c.drawRoundedRect(key.adjusted(-0.5, -0.5, 0.5, 0.5), 4, 4);
-    }
+    QPainterPath shape;
+    shape.addRoundedRect(key.adjusted(-0.5, -0.5, 0.5, 0.5), 4, 4);
     QImage img(19, 21, QImage::Format_RGB32);
     img.fill(kPaper);
     QPainter p(&img);
@@ -176,9 +177,7 @@ QImage ShortcutButton(int number, bool pressed) {
     p.setPen(Qt::white);
     p.drawText(key.translated(pressed ? 0.5 : 0, pressed ? 1 : 0), Qt::AlignCenter, QString::number(number));
     p.end();
-    for (int y = 0; y < 21; ++y)
-        for (int x = 0; x < 19; ++x)
-            if (qAlpha(cover.pixel(x, y)) < 128 || y == 20) img.setPixel(x, y, kKey);
+    KeyOutside(img, shape, 128);
     return img;
 }
 

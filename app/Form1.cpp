@@ -44,7 +44,8 @@ TFont CalendarFont(int height, TColor color) {
 
 }  // namespace
 
-TForm1::TForm1(TProgram& program) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), FProgram(program) {
+TForm1::TForm1(TProgram& program)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), IniGT1(program.IniFileName()), FProgram(program) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("くらろん！"));
     setWindowIcon(ProgramIcon());
@@ -61,7 +62,7 @@ TForm1::TForm1(TProgram& program) : QWidget(nullptr, Qt::Window | Qt::FramelessW
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { FormDestroy(); }
 
 // The controls with their design-time places; FormCreate docks the rest.
 void TForm1::CreateControls() {
@@ -286,6 +287,12 @@ void TForm1::ConnectHandlers() {
     connect(ToolbarButton978, &QToolButton::clicked, this, &TForm1::ToolbarButton978Click);
     connect(ToolbarButton979, &QToolButton::clicked, this, &TForm1::ToolbarButton979Click);
     connect(N2, &QAction::triggered, this, &TForm1::N2Click);
+    connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(Panel9, &TPanel::doubleClicked, this, &TForm1::Panel9DblClick);
+    TCPClient1->OnConnect = [this](TTCPClient*) { TCPClient1Connect(); };
+    TCPClient1->OnData = [this](TTCPClient*, const std::string& data) { TCPClient1Data(data); };
+    TCPClient1->OnError = [this](TTCPClient*, int error, const std::string&) { TCPClient1Error(error); };
+    TCPClient1->OnClose = [this](TTCPClient*) { TCPClient1Close(); };
     connect(IconTray1, &TIconTray::doubleClicked, this, &TForm1::IconTray1DblClick);
     ConnectListCommands();
 }
@@ -346,15 +353,6 @@ void TForm1::SetMonthCaption() {
     Panel5->SetCaption(QStringLiteral("%1年%2月").arg(MonthlyCalendar1->Year()).arg(MonthlyCalendar1->Month()));
 }
 
-void TForm1::FormActivate() {
-    if (FActivated) return;
-    FActivated = true;
-    PlaceControls();
-    RgnBtn1->show();
-    RgnBtn2->show();
-    RgnBtn3->show();
-}
-
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The activation runs once, after the first show has been processed.
@@ -365,6 +363,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
     QWidget::closeEvent(event);
     if (event->isAccepted()) emit Closed();
 }

@@ -11,7 +11,9 @@
 #include <QWidget>
 #include <vector>
 
+#include "app/Fortune.h"
 #include "platform/Controls.h"
+#include "settings/IniFile.h"
 
 class TClock;
 class TDailyCalendar;
@@ -96,6 +98,8 @@ public:
     QAction* Exit1;     //   終了(&E)
     TIconTray* IconTray1;
     TTCPClient* TCPClient1;  // the link to the schedule server (network mode)
+    TIniGT IniGT1;           // the settings file (TProgram::IniFileName)
+    TFortune Fortune1;       // the program's one fortune generator
 
     // ---- operations ----
     void FormCreate();
@@ -104,9 +108,21 @@ public:
     void PlaceControls();
     // The month view's year and month as the caption of Panel5.
     void SetMonthCaption();
-    // Activation: runs once, right after the window is first shown.
+    // Activation: runs once, right after the window is first shown: User.dat,
+    // the settings (or the settings dialog), local work or the server link,
+    // placement, the fortune, the saved skin, the clock column, the title buttons.
     void FormActivate();
     bool Activated() const { return FActivated; }
+    // Close sequence, at every close: the link closed (network mode), then the
+    // skin name and the window position written. A failed write is shown and
+    // the window closes all the same.
+    void FormClose();
+    // The tray menu's exit: the close writes, then the window closes.
+    void Exit1Click();
+    // Releases the server link.
+    void FormDestroy();
+    // The fortune message of the day in a message box.
+    void Panel9DblClick();
 
     // ---- the schedule store: the month view's special-day list ----
     // The creation step's load: yotei.dat (when present) into the month view,
@@ -123,8 +139,19 @@ public:
     bool RemoveByListLine(const std::string& listLine, int position);
     // Writes the store to yotei.dat (whole file, CR LF, atomic).
     void SaveSchedule();
+    // Removes the first store line equal (SameText) to `entryLine` and
+    // rebuilds the list; false, and nothing changes, when there is none.
+    bool RemoveEntryLine(const std::string& entryLine);
     // Local mode: the settings dialog's "ローカルで使用する".
     bool LocalMode() const;
+
+    // ---- the server link ----
+    void TCPClient1Connect();
+    // One received message: a data message is applied to the store, a notice
+    // names who changed the schedule; either is saved and shown in the status.
+    void TCPClient1Data(const std::string& data);
+    void TCPClient1Error(int error);
+    void TCPClient1Close();
 
     // ---- handlers ----
     void Hide_proc();
@@ -190,10 +217,20 @@ private:
     void ConnectListCommands();
     // Week and day views to the month view's day, then the caption.
     void FollowMonthView();
+    // The close writes; false (after the error box) when the file could not be written.
+    bool WriteExitSettings();
+    // The month view's list into the week and day views.
+    void CopyMonthToViews();
+    // Deletes store line `index` in the week view and copies the result on.
+    void DeleteStoreLine(int index);
 
     TProgram& FProgram;
     bool FActivated = false;
     bool FActivationPosted = false;
+    // What went wrong loading yotei.dat, shown when the window first activates.
+    QString FLoadError;
+    // The exit command's writes failed: the close does not try again.
+    bool FExitWritesFailed = false;
     // Dragging the window by its title.
     bool FDragArmed = false;
     bool FDragManual = false;

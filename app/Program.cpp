@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "schedule/Form2.h"
 #include "settings/Form5.h"
+#include "settings/IniFile.h"
 #include "skins/Form4.h"
 
 TProgram::TProgram(std::string programFolder) : FProgramFolder(std::move(programFolder)) {
@@ -27,6 +28,8 @@ TProgram::~TProgram() {
 }
 
 std::string TProgram::FileName(std::string_view name) const { return PathJoin(FProgramFolder, name); }
+
+std::string TProgram::IniFileName() const { return IniFileNameForProgram(FileName("kuralo")); }
 
 int TProgram::Run() {
     // The program ends with the main window, not with its last visible

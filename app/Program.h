@@ -24,6 +24,9 @@ public:
     const std::string& ProgramFolder() const { return FProgramFolder; }
     // A file of the program folder.
     std::string FileName(std::string_view name) const;
+    // The settings file, named after the program file: Kuralo.ini. The one
+    // name for the existence test and for every read and write.
+    std::string IniFileName() const;
 
     // The windows. Each exists from its place in the creation order on:
     // TForm1's creation step runs before the dialogs exist.

@@ -39,6 +39,8 @@ TReceivedMessage ParseMessage(std::string_view message) {
             return m;
         }
         m.Kind = TMessageKind::Delete;
+        if (f.size() >= 10)
+            m.EntryLine = f[3] + "," + f[4] + "," + f[5] + "," + f[6] + "," + f[7] + "," + f[8] + "," + f[9];
     } else {
         m.Kind = TMessageKind::OtherData;
     }

@@ -23,7 +23,9 @@ enum class TMessageKind {
 
 struct TReceivedMessage {
     TMessageKind Kind = TMessageKind::Invalid;
-    std::string EntryLine;  // Add: f5,f5,f6,f7,,f8+f9,f10 of the received fields
+    // Add: f5,f5,f6,f7,,f8+f9,f10 of the received fields. Delete: the entry
+    // line the sender meant, f4,f5,…,f10; empty when the message carries none.
+    std::string EntryLine;
     int32_t Position = -1;  // Delete
     std::string Name;       // Notice; empty otherwise
 };

@@ -219,7 +219,11 @@ void TPanel::mouseReleaseEvent(QMouseEvent* event) {
 
 void TPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     QFrame::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    if (event->button() != Qt::LeftButton) return;
+    // The double click is this panel's: a panel around it (the fortune panel
+    // around its header) does not get it as well.
+    event->accept();
+    emit doubleClicked();
 }
 
 // ---- TLabel ----

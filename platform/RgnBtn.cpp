@@ -105,6 +105,23 @@ void TRgnBtn::BindLabel(TLabel* label) {
     connect(label, &TLabel::clicked, this, [this] { emit clicked(); });
 }
 
+TRgnBtn* MakePushButton(QWidget* parent, const QString& name, int left, int top, TLabel*& label,
+                        const QString& labelName, const QString& caption, const QFont* captionFont) {
+    auto* button = new TRgnBtn(parent, name);
+    button->setGeometry(left, top, 61, 20);
+    button->SetGlyph(1, BuiltinImage(QStringLiteral("push1.png")));
+    button->SetGlyph(2, BuiltinImage(QStringLiteral("push1b.png")));
+    button->SetGlyph(3, BuiltinImage(QStringLiteral("push1c.png")));
+    button->SetRgnData(PushButtonOutline());
+    button->RefreshRgn();
+    label = new TLabel(parent, labelName);
+    if (captionFont) label->setFont(*captionFont);
+    label->SetCaption(caption);
+    label->move(left + (61 - label->width()) / 2, top + (20 - label->height()) / 2);
+    button->BindLabel(label);
+    return button;
+}
+
 void TRgnBtn::paintEvent(QPaintEvent*) {
     const QImage& shown = FKeyed[ShownSlot()];
     if (shown.isNull()) return;
@@ -135,20 +152,6 @@ void TRgnBtn::mouseReleaseEvent(QMouseEvent* event) {
 void TRgnBtn::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) update();
     QWidget::changeEvent(event);
-}
-
-TRgnBtn* MakePushButton(QWidget* parent, const QString& name, int left, int top, TLabel*& label,
-                        const QString& labelName, const QString& caption) {
-    auto* button = new TRgnBtn(parent, name);
-    button->setGeometry(left, top, 61, 20);
-    button->SetGlyph(1, BuiltinImage(QStringLiteral("push1.png")));
-    button->SetGlyph(2, BuiltinImage(QStringLiteral("push1b.png")));
-    button->SetRgnData(PushButtonOutline());
-    button->RefreshRgn();
-    label = new TLabel(parent, labelName, caption);
-    label->move(left + (61 - label->width()) / 2, top + (20 - label->height()) / 2);
-    button->BindLabel(label);
-    return button;
 }
 
 // ---- TRgn ----

@@ -70,11 +70,11 @@ private:
     bool FDown = false;
 };
 
-// A 61 x 20 push button at left, top with the built-in push button images and
-// its outline, and its caption label (named labelName) centred over it; a click
-// on the label is a click on the button.
+// A 61 x 20 push button of the dialogs: the built-in push images (normal,
+// pressed, disabled) and outline, with its caption label centred over it. The
+// label takes `captionFont` when given, else the parent's font.
 TRgnBtn* MakePushButton(QWidget* parent, const QString& name, int left, int top, TLabel*& label,
-                        const QString& labelName, const QString& caption);
+                        const QString& labelName, const QString& caption, const QFont* captionFont = nullptr);
 
 // The title strip: one image, drawn with its colour key while Transparent is
 // on and stretched opaque over the control once it is off. Its outline can be

@@ -1,6 +1,7 @@
 #include "schedule/EntryLine.h"
 
 #include "calendar/DayRules.h"
+#include "platform/Exception.h"
 #include "platform/Sjis.h"
 #include "platform/SysUtils.h"
 
@@ -87,4 +88,21 @@ TEntryTextFault CheckEntryText(std::string_view text) {
     if (text.size() + 2 > ListTextMaxBytes)
         return TEntryTextFault::TooLong;
     return TEntryTextFault::None;
+}
+
+std::optional<TUnreadableLine> FirstUnreadableLine(const std::vector<std::string>& storeLines) {
+    TDayList items;
+    for (std::size_t i = 0; i < storeLines.size(); ++i) {
+        try {
+            ParseDayList(std::vector<std::string>{storeLines[i]}, items);
+        } catch (const EConvertError& e) {
+            return TUnreadableLine{static_cast<int>(i), e.Message()};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string UnreadableLineText(const TUnreadableLine& bad) {
+    return "yotei.dat の " + IntToStr(bad.Index + 1) + " 行目を読めません（" + bad.Message +
+           "）。\nカレンダーにはこの行より前の予定だけが表示されます。予定一覧とファイルには全ての行が残ります。";
 }

@@ -59,3 +59,15 @@ enum class TEntryTextFault {
 // decides; otherwise the length. Trail bytes of double-byte characters are
 // never commas or blanks, so they never trip the scan.
 TEntryTextFault CheckEntryText(std::string_view text);
+
+// A store line the calendars cannot read as a day rule: a numeric field that
+// is not a number. Index counts from 0; Message is the conversion error's text.
+struct TUnreadableLine {
+    int Index = -1;
+    std::string Message;
+};
+// The first unreadable line of the store, or nothing when every line reads.
+std::optional<TUnreadableLine> FirstUnreadableLine(const std::vector<std::string>& storeLines);
+// The text shown when yotei.dat holds such a line (UTF-8): which line, why,
+// and that the calendars stop at it while the file keeps every line.
+std::string UnreadableLineText(const TUnreadableLine& bad);

@@ -98,7 +98,6 @@ TForm2::TForm2(TProgram& program) : FProgram(program) {
                              QStringLiteral("反映"));
     Button2 = MakePushButton(this, QStringLiteral("Button2"), 272, 104, Label4, QStringLiteral("Label4"),
                              QStringLiteral("終了"));
-    Button2->SetGlyph(3, BuiltinImage(QStringLiteral("push1c.png")));
 
     connect(Button1, &TRgnBtn::clicked, this, &TForm2::Button1Click);
     connect(Button2, &TRgnBtn::clicked, this, &TForm2::Button2Click);

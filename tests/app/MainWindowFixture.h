@@ -1,6 +1,8 @@
 #pragma once
 // A program in a temporary folder with the clock fixed on 2001-04-11, its
-// main window created and activated, and a dialog script in force.
+// main window created and activated, and a dialog script in force. Its
+// settings file says "work locally", so the activation opens no dialog and no
+// connection.
 #include <QTest>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include "calendar/CalEx.h"
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/IconTray.h"
 #include "platform/ProListBox.h"
 #include "platform/RgnBtn.h"
@@ -21,6 +24,7 @@ struct MainWindowFixture : ::testing::Test {
     MainWindowFixture() {
         using namespace std::chrono;
         SetClock([] { return system_clock::time_point(sys_days(year(2001) / 4 / 11) + hours(12)); });
+        WriteFileAtomic(tmp.File("Kuralo.ini"), "[NetWork]\r\nLocal=1\r\n");
         program = std::make_unique<TProgram>(tmp.Path());
         form = &program->Form1();
         form->FormActivate();

@@ -40,9 +40,7 @@ struct ScheduleFixture : ::testing::Test {
         program = std::make_unique<TProgram>(tmp.Path());
         form = &program->Form1();
         entry = &program->Form2();
-        form->FormActivate();
-        // The mode the settings file holds, in the live setting itself.
-        program->Form5().CheckBox1->setChecked(ini.find("Local=1") != std::string::npos);
+        form->FormActivate();  // reads the settings; in network mode, connects
     }
     ~ScheduleFixture() override {
         program.reset();

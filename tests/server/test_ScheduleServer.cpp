@@ -11,7 +11,7 @@
 #include "platform/Files.h"
 #include "platform/TCPClient.h"
 #include "tests/NetTestUtil.h"
-#include "tests/ServerProcess.h"
+#include "tests/server/ServerProcess.h"
 #include "tests/TestUtil.h"
 
 namespace {

@@ -1,7 +1,10 @@
 #pragma once
-// The real kuralo-server on a free loopback port, and a plain client of it
-// that keeps each read of its socket, for tests that watch the wire.
+// The real kuralo-server, started on 127.0.0.1 and a free port, its log
+// collected; killed at the end of the test if it still runs. And a plain
+// client of it that keeps each read of its socket, to watch the wire.
 #include <QProcess>
+#include <QString>
+#include <QStringList>
 #include <QTcpSocket>
 #include <functional>
 #include <string>

@@ -294,6 +294,7 @@ void TForm1::ConnectHandlers() {
     TCPClient1->OnError = [this](TTCPClient*, int error, const std::string&) { TCPClient1Error(error); };
     TCPClient1->OnClose = [this](TTCPClient*) { TCPClient1Close(); };
     connect(IconTray1, &TIconTray::doubleClicked, this, &TForm1::IconTray1DblClick);
+    ConnectListCommands();
 }
 
 void TForm1::FormCreate() {

@@ -183,6 +183,22 @@ public:
     void DailyCalendar1Click();
     void ToolbarButton971Click();
 
+    // ---- the list commands ----
+    // New entry on the month view's date (double click on the month or week
+    // view, ToolbarButton974).
+    void MonthlyCalendar1DblClick();
+    // Modify the selected entry (list double click, U1, ToolbarButton976).
+    void U1Click();
+    // Delete the selected entry (Delete1, ToolbarButton975).
+    void Delete1Click();
+    // Jump to the selected entry's date (a click on a list line, N1).
+    void N1Click();
+    // List-only view on and off (double click on Panel4).
+    void Panel4DblClick();
+    void ToolbarButton974Click() { MonthlyCalendar1DblClick(); }
+    void ToolbarButton975Click() { Delete1Click(); }
+    void ToolbarButton976Click() { U1Click(); }
+
 signals:
     // The window has closed; the program ends with it.
     void Closed();
@@ -198,6 +214,7 @@ private:
     void CreateMenus();
     void ConfigureCalendars();
     void ConnectHandlers();
+    void ConnectListCommands();
     // Week and day views to the month view's day, then the caption.
     void FollowMonthView();
     // The close writes; false (after the error box) when the file could not be written.

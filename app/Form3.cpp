@@ -7,7 +7,7 @@
 #include "calendar/CalEx.h"
 #include "calendar/Julius.h"
 #include "platform/Controls.h"
-#include "platform/DateTime.h"
+#include "platform/DatePicker.h"
 #include "platform/MDIWallpaper.h"
 #include "platform/RgnBtn.h"
 
@@ -23,9 +23,7 @@ TForm3::TForm3(TProgram& program) : FProgram(program) {
     DateTimePicker1 = new QDateEdit(this);
     DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     DateTimePicker1->setGeometry(8, 32, 186, 20);
-    DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    DateTimePicker1->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    SetupDatePicker(*DateTimePicker1, QDate(100, 1, 1));
     DateTimePicker1->installEventFilter(this);
 
     Button1 = MakePushButton(this, QStringLiteral("Button1"), 216, 8, Label3, QStringLiteral("Label3"),
@@ -36,20 +34,10 @@ TForm3::TForm3(TProgram& program) : FProgram(program) {
     connect(Button2, &TRgnBtn::clicked, this, &TForm3::Button2Click);
 }
 
-double TForm3::PickedDate() const {
-    const QDate d = DateTimePicker1->date();
-    return EncodeDate(d.year(), d.month(), d.day());
-}
+double TForm3::PickedDate() const { return DatePickerValue(*DateTimePicker1); }
 
-void TForm3::SetPickedDate(double value) {
-    int y = 0, m = 0, d = 0;
-    DecodeDate(value, y, m, d);
-    QDate date(y, m, d);
-    // Out of the picker's range (dates before year 100): its nearest end.
-    if (!date.isValid() || date < DateTimePicker1->minimumDate()) date = DateTimePicker1->minimumDate();
-    if (date > DateTimePicker1->maximumDate()) date = DateTimePicker1->maximumDate();
-    DateTimePicker1->setDate(date);
-}
+// Dates before year 100 show as the picker's first day.
+void TForm3::SetPickedDate(double value) { SetDatePickerValue(*DateTimePicker1, value); }
 
 void TForm3::Button1Click() {
     FProgram.Form1().MonthlyCalendar1->SetJuliusDay(DateTimeToJulius(PickedDate()));

@@ -17,3 +17,7 @@ function(kuralo_server_load_target)
 endfunction()
 cmake_language(DEFER CALL kuralo_server_load_target)
 # --- end of schedule server load ---
+
+# --- program start, add and remove with a growing schedule ---
+list(APPEND KURALO_BENCH_SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_app.cpp)
+# --- end of program start ---

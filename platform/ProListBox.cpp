@@ -10,6 +10,10 @@ TProListBox::TProListBox(QWidget* parent, const QString& name) : QListWidget(par
     setObjectName(name);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // A double click is one click and the double click: its release clicks no more.
+    connect(this, &QAbstractItemView::clicked, this, [this] {
+        if (!FDoubleClicking) emit lineClicked();
+    });
 }
 
 int TProListBox::Add(const std::string& line) {
@@ -23,8 +27,12 @@ int TProListBox::Add(const std::string& line) {
 
 void TProListBox::Delete(int index) {
     if (index < 0 || index >= Count()) return;
+    // Deleting the selected line leaves no line selected (rather than its
+    // neighbour, which a second delete would then take).
+    const bool selected = index == currentRow();
     FLines.erase(FLines.begin() + index);
     delete takeItem(index);
+    if (selected) setCurrentRow(-1);
 }
 
 void TProListBox::Clear() {
@@ -42,5 +50,22 @@ void TProListBox::keyPressEvent(QKeyEvent* event) {
     else if (text.size() == 1)
         key = text.at(0).unicode();
     if (key) emit keyPressed(key);
+    const int before = currentRow();
     QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0) emit lineClicked();
+}
+
+void TProListBox::mousePressEvent(QMouseEvent* event) {
+    FDoubleClicking = false;
+    QListWidget::mousePressEvent(event);
+}
+
+void TProListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    FDoubleClicking = true;
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+void TProListBox::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    FDoubleClicking = false;
 }

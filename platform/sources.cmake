@@ -12,6 +12,7 @@ list(APPEND KURALO_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/BuiltinImages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DatePicker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IconTray.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Image.cpp

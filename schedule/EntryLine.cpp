@@ -66,6 +66,30 @@ int FindEntryOfListLine(const TStringList& store, std::string_view listLine) {
     return store.IndexOf(EntryLineOfListLine(listLine));
 }
 
+TListLineDate ListLineDate(std::string_view listLine) {
+    const TListLineParts p = SplitListLine(listLine);
+    return {StrToInt(p.Year), StrToInt(p.Month), StrToInt(p.Day)};
+}
+
+std::string ListLineContent(std::string_view listLine) {
+    const std::string text = SplitListLine(listLine).Text;
+    return text.size() < 2 ? std::string() : text.substr(1, text.size() - 2);
+}
+
+TEntryTextFault CheckEntryText(std::string_view text) {
+    for (const char c : text) {
+        if (c == ',')
+            return TEntryTextFault::Comma;
+        // The comma-text split ends a field at any byte up to the blank; a
+        // line break would also split the file line.
+        if (static_cast<unsigned char>(c) <= 0x20)
+            return TEntryTextFault::Blank;
+    }
+    if (text.size() + 2 > ListTextMaxBytes)
+        return TEntryTextFault::TooLong;
+    return TEntryTextFault::None;
+}
+
 std::optional<TUnreadableLine> FirstUnreadableLine(const std::vector<std::string>& storeLines) {
     TDayList items;
     for (std::size_t i = 0; i < storeLines.size(); ++i) {

@@ -36,6 +36,30 @@ std::string EntryLineOfListLine(std::string_view listLine);
 // Index of the first store line equal (SameText) to the list line's entry line, or -1.
 int FindEntryOfListLine(const TStringList& store, std::string_view listLine);
 
+// A list line's date as numbers; raises EConvertError when a part is not a
+// number (a hand-written line of another shape).
+struct TListLineDate {
+    int32_t Year;
+    int32_t Month;
+    int32_t Day;
+};
+TListLineDate ListLineDate(std::string_view listLine);
+// The list line's text without its first and last byte: the person and
+// content inside the brackets the entry dialog put around them.
+std::string ListLineContent(std::string_view listLine);
+
+// Why a person + content text cannot go into an entry line.
+enum class TEntryTextFault {
+    None,
+    Comma,    // a comma would split the line's text field
+    Blank,    // a half-width space (or a control character) would end it
+    TooLong,  // "[" + text + "]" longer than a list line maps back
+};
+// Scans the text byte by byte from its start: the first comma or blank byte
+// decides; otherwise the length. Trail bytes of double-byte characters are
+// never commas or blanks, so they never trip the scan.
+TEntryTextFault CheckEntryText(std::string_view text);
+
 // A store line the calendars cannot read as a day rule: a numeric field that
 // is not a number. Index counts from 0; Message is the conversion error's text.
 struct TUnreadableLine {

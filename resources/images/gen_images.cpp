@@ -1,7 +1,7 @@
 // Draws the program's built-in images into the folder given as argument:
 // the title strip, the three title buttons (normal and pressed), the dialogs'
-// push button (normal, pressed, disabled), the nine toolbar images and the
-// program icon. Run by make-images.sh; its output is committed.
+// push button (normal, pressed, disabled), the entry dialog's six shortcut
+// buttons (normal and pressed), the nine toolbar images and the program icon. Run by make-images.sh; its output is committed.
 //
 // Button images use a colour key: every pixel of the colour of the bottom-left
 // pixel (magenta here) is left undrawn by the program.
@@ -53,11 +53,9 @@ QImage TitleStrip() {
     return img;
 }
 
-// A round title button drawn over the strip it sits on (so its soft edge
-// blends into the strip), with everything outside the circle set to the key.
-QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph, bool pressed) {
-    const QRectF circle(1, 2, 17, 17);
-    QImage img = strip.copy(left, 1, 19, 21).convertToFormat(QImage::Format_RGB32);
+// Sets the pixels of a 19 x 21 button image that lie outside `shape` (whose
+// antialiased cover there is below minAlpha), and its bottom row, to the key.
+void KeyOutside(QImage& img, const QPainterPath& shape, int minAlpha) {
     QImage cover(19, 21, QImage::Format_ARGB32);
     cover.fill(Qt::transparent);
     {
@@ -65,8 +63,20 @@ QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph,
         c.setRenderHint(QPainter::Antialiasing);
         c.setPen(Qt::NoPen);
         c.setBrush(Qt::black);
-        c.drawEllipse(circle);
+        c.drawPath(shape);
     }
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 19; ++x)
+            if (qAlpha(cover.pixel(x, y)) < minAlpha || y == 20) img.setPixel(x, y, kKey);
+}
+
+// A round title button drawn over the strip it sits on (so its soft edge
+// blends into the strip), with everything outside the circle set to the key.
+QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph, bool pressed) {
+    const QRectF circle(1, 2, 17, 17);
+    QImage img = strip.copy(left, 1, 19, 21).convertToFormat(QImage::Format_RGB32);
+    QPainterPath shape;
+    shape.addEllipse(circle);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor base = pressed ? face.darker(122) : face;
@@ -92,9 +102,7 @@ QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph,
         break;
     }
     p.end();
-    for (int y = 0; y < 21; ++y)
-        for (int x = 0; x < 19; ++x)
-            if (qAlpha(cover.pixel(x, y)) == 0 || y == 20) img.setPixel(x, y, kKey);
+    KeyOutside(img, shape, 1);
     return img;
 }
 
@@ -141,6 +149,35 @@ QImage PushButton(int state) {
             img.setPixel(x, y, (edge ? border : belowEdge ? highlight : fill).rgb());
         }
     }
+    return img;
+}
+
+// A shortcut button of the entry dialog: a small rounded key with its number,
+// 19 x 21 with everything outside the key (and the bottom row) set to the key
+// colour, like the title buttons.
+QImage ShortcutButton(int number, bool pressed) {
+    const QRectF key(1.5, 2.5, 16, 16);
+    QPainterPath shape;
+    shape.addRoundedRect(key.adjusted(-0.5, -0.5, 0.5, 0.5), 4, 4);
+    QImage img(19, 21, QImage::Format_RGB32);
+    img.fill(kPaper);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor base = pressed ? kSlateDark : kSlateLight;
+    QLinearGradient g(0, 2, 0, 19);
+    g.setColorAt(0, pressed ? base : base.lighter(125));
+    g.setColorAt(1, pressed ? base.lighter(112) : base.darker(110));
+    p.setPen(QPen(kSlateDark.darker(125), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(key, 4, 4);
+    QFont f("DejaVu Sans");
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(key.translated(pressed ? 0.5 : 0, pressed ? 1 : 0), Qt::AlignCenter, QString::number(number));
+    p.end();
+    KeyOutside(img, shape, 128);
     return img;
 }
 
@@ -337,6 +374,10 @@ int main(int argc, char** argv) {
     Save(PushButton(0), "push1.png");
     Save(PushButton(1), "push1b.png");
     Save(PushButton(2), "push1c.png");
+    for (int n = 1; n <= 6; ++n) {
+        Save(ShortcutButton(n, false), qPrintable(QString("short%1.png").arg(n)));
+        Save(ShortcutButton(n, true), qPrintable(QString("short%1b.png").arg(n)));
+    }
     for (int i = 0; i < 9; ++i) Save(ToolbarImage(i), qPrintable(QString("tool%1.png").arg(i)));
     for (int size : {16, 32, 48, 256}) Save(ProgramIcon(size), qPrintable(QString("icon%1.png").arg(size)));
     return 0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Exception.h"
 #include "tests/TestUtil.h"
 
 namespace {
@@ -92,5 +93,49 @@ TEST(EntryLine, LookupFindsTheFirstLineIgnoringCase) {
     EXPECT_EQ(FindEntryOfListLine(store, *ListLineOf(store[3])), -1);
     EXPECT_EQ(FindEntryOfListLine(store, S(u8"2001年04月06日[山田abc]")), -1);
 }
+
+TEST(EntryLine, DateAndContentOfAListLine) {
+    const std::string list = S(u8"2001年04月05日[山田年休]");
+    const TListLineDate d = ListLineDate(list);
+    EXPECT_EQ((std::vector<int>{d.Year, d.Month, d.Day}), (std::vector<int>{2001, 4, 5}));
+    EXPECT_EQ(ListLineContent(list), S(u8"山田年休"));
+    EXPECT_EQ(ListLineContent(S(u8"2001年04月05日[]")), "");
+    EXPECT_EQ(ListLineContent(S(u8"2001年04月05日x")), "");
+    // A hand-written line: its date positions are no numbers.
+    try {
+        ListLineDate(S(u8"年5月1日メーデー"));
+        ADD_FAILURE() << "no error";
+    } catch (const EConvertError& e) {
+        // The cut-off lead byte of 月 shows as a replacement character.
+        EXPECT_EQ(e.Message(), "'年5\uFFFD' は整数ではありません");
+    }
+}
+
+struct TextCase {
+    const char* name;
+    friend void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
+    std::string text;
+    TEntryTextFault fault;
+};
+
+class EntryText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(EntryText, Check) { EXPECT_EQ(CheckEntryText(GetParam().text), GetParam().fault); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialog, EntryText,
+    ::testing::Values(TextCase{"plain", S(u8"山田年休"), TEntryTextFault::None},
+                      TextCase{"full_width_space", S(u8"山田　年休"), TEntryTextFault::None},
+                      TextCase{"trail_bytes_like_ascii", S(u8"ア表ソ"), TEntryTextFault::None},
+                      TextCase{"comma", S(u8"山田,年休"), TEntryTextFault::Comma},
+                      TextCase{"space", S(u8"山 田"), TEntryTextFault::Blank},
+                      TextCase{"comma_before_space", "a,b c", TEntryTextFault::Comma},
+                      TextCase{"space_before_comma", "a b,c", TEntryTextFault::Blank},
+                      TextCase{"tab", "a\tb", TEntryTextFault::Blank},
+                      TextCase{"line_break", "a\r\nb", TEntryTextFault::Blank},
+                      TextCase{"longest", std::string(253, 'x'), TEntryTextFault::None},
+                      TextCase{"one_byte_too_long", std::string(254, 'x'), TEntryTextFault::TooLong},
+                      TextCase{"comma_in_a_long_text", std::string(300, 'x') + ",", TEntryTextFault::Comma}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -16,32 +16,6 @@
 
 namespace {
 
-// A client that keeps each read of its socket as one chunk.
-class Client {
-public:
-    explicit Client(quint16 port) {
-        QObject::connect(&Socket, &QTcpSocket::readyRead, [this] {
-            Reads.push_back(Socket.readAll().toStdString());
-            if (OnRead) OnRead(Reads.back());
-        });
-        Socket.connectToHost(QHostAddress::LocalHost, port);
-        Socket.waitForConnected(2000);
-    }
-    void Send(const std::string& message) {
-        Socket.write(message.data(), static_cast<qint64>(message.size()));
-        Socket.flush();
-    }
-    bool WaitForReads(std::size_t n, int ms = 5000) {
-        return WaitUntil([&] { return Reads.size() >= n; }, ms);
-    }
-    bool WaitForClose(int ms = 3000) {
-        return WaitUntil([&] { return Socket.state() == QAbstractSocket::UnconnectedState; }, ms);
-    }
-    QTcpSocket Socket;
-    std::vector<std::string> Reads;
-    std::function<void(const std::string&)> OnRead;
-};
-
 std::string Add(const std::string& who, int n) {
     return "1,,2001,2001,04," + std::to_string(10 + n) + ",,,[" + who + S(u8"年休") + "]";
 }

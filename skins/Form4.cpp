@@ -37,29 +37,18 @@ QImage SkinImage(const std::string& folder, std::string_view file) {
     return LoadBitmapFile(folder + std::string(file));
 }
 
-// A control of another window by its name; null while that window lacks it.
-template <class T>
-T* Named(QObject& window, const char* name) {
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
-
 // Loads the push-button images of a skin into one button (the disabled image
-// too when asked) and then rebuilds its outline. A missing button is skipped.
+// too when asked) and then rebuilds its outline.
 void LoadPush(TRgnBtn* button, const std::string& folder, bool withDisabled) {
-    if (!button) return;
     button->SetGlyph(1, SkinImage(folder, "push1.bmp"));
     button->SetGlyph(2, SkinImage(folder, "push1b.bmp"));
     if (withDisabled) button->SetGlyph(3, SkinImage(folder, "push1c.bmp"));
     button->RefreshRgn();
 }
 
-void SetWall(TMDIWallpaper* wallpaper, const std::string& folder) {
-    if (wallpaper) wallpaper->SetPicture(SkinImage(folder, "wall.bmp"));
-}
+void SetWall(TMDIWallpaper* wallpaper, const std::string& folder) { wallpaper->SetPicture(SkinImage(folder, "wall.bmp")); }
 
-void SetCaptionColour(TLabel* label, TColor color) {
-    if (label) label->SetFontColor(ColorToQColor(color));
-}
+void SetCaptionColour(TLabel* label, TColor color) { label->SetFontColor(ColorToQColor(color)); }
 
 // A push button of this dialog, its caption label in the 11-pixel face at
 // its own place.
@@ -274,7 +263,7 @@ void TForm4::ApplyColours() {
     TForm2& entry = FProgram.Form2();
     TForm3& jump = FProgram.Form3();
     TForm5& settings = FProgram.Form5();
-    for (TLabel* label : {Named<TLabel>(entry, "Label3"), Named<TLabel>(entry, "Label4"), jump.Label2, jump.Label3,
+    for (TLabel* label : {entry.Label3, entry.Label4, jump.Label2, jump.Label3,
                           settings.Label5, settings.Label6, Label1, Label2, Label3, Label5, Label6})
         SetCaptionColour(label, CaptionColor);
 }
@@ -354,8 +343,8 @@ void TForm4::LoadPushButtons(const std::string& folder) {
     TForm2& entry = FProgram.Form2();
     TForm3& jump = FProgram.Form3();
     TForm5& settings = FProgram.Form5();
-    LoadPush(Named<TRgnBtn>(entry, "Button1"), folder, false);
-    LoadPush(Named<TRgnBtn>(entry, "Button2"), folder, true);
+    LoadPush(entry.Button1, folder, false);
+    LoadPush(entry.Button2, folder, true);
     LoadPush(jump.Button1, folder, false);
     LoadPush(jump.Button2, folder, false);
     for (TRgnBtn* own : {RgnBtn4, RgnBtn5, RgnBtn6, RgnBtn7, RgnBtn8}) LoadPush(own, folder, false);
@@ -413,7 +402,7 @@ void TForm4::RgnBtn4Click() {
 
     main.Clock1->SetBack(SkinImage(folder, "wall.bmp"));
     TForm5& settings = FProgram.Form5();
-    SetWall(Named<TMDIWallpaper>(FProgram.Form2(), "MDIWallpaper1"), folder);
+    SetWall(FProgram.Form2().MDIWallpaper1, folder);
     SetWall(FProgram.Form3().MDIWallpaper1, folder);
     SetWall(settings.MDIWallpaper1, folder);
     SetWall(settings.MDIWallpaper2, folder);

@@ -14,15 +14,10 @@
 #include "platform/RgnBtn.h"
 #include "platform/SjisQt.h"
 #include "platform/TCPClient.h"
+#include "schedule/Form2.h"
 #include "settings/Form5.h"
 #include "settings/Settings.h"
 #include "skins/Form4.h"
-
-namespace {
-
-const char* const kPersonFile = "User.dat";
-
-}  // namespace
 
 void TForm1::FormActivate() {
     if (FActivated) return;
@@ -34,8 +29,7 @@ void TForm1::FormActivate() {
     if (!FLoadError.isEmpty()) ShowErrorBox(FLoadError);
 
     // 1. The person list's file: the entry dialog's list is still empty here.
-    const std::string persons = FProgram.FileName(kPersonFile);
-    if (!FileExists(persons)) WriteFileAtomic(persons, "");
+    if (!FileExists(FProgram.FileName("User.dat"))) FProgram.Form2().SavePersonList();
 
     // 2. The settings, or the settings dialog when there is no file yet.
     if (FileExists(IniGT1.FileName())) {
@@ -56,8 +50,8 @@ void TForm1::FormActivate() {
     if (LocalMode()) {
         StatusBar1->SetPanelText(0, QStringLiteral("ローカルで利用します。"));
     } else {
-        TCPClient1->Host = settings.Edit1->text().toStdString();
-        TCPClient1->Port = settings.Edit2->text().toStdString();
+        TCPClient1->Host = QStringToSjis(settings.Edit1->text());
+        TCPClient1->Port = QStringToSjis(settings.Edit2->text());
         TCPClient1->Open();
     }
 

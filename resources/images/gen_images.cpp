@@ -5,6 +5,7 @@
 //
 // Button images use a colour key: every pixel of the colour of the bottom-left
 // pixel (magenta here) is left undrawn by the program.
+#include "TitleGlyph.h"
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -88,19 +89,7 @@ QImage TitleButton(const QImage& strip, int left, const QColor& face, int glyph,
     p.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
     p.translate(pressed ? 0.5 : 0, pressed ? 1 : 0);
     p.setPen(QPen(QColor(255, 255, 255, 235), 2, Qt::SolidLine, Qt::RoundCap));
-    const QPointF c = circle.center();
-    switch (glyph) {
-    case 0:  // close: a cross
-        p.drawLine(c + QPointF(-3.5, -3.5), c + QPointF(3.5, 3.5));
-        p.drawLine(c + QPointF(3.5, -3.5), c + QPointF(-3.5, 3.5));
-        break;
-    case 1:  // shade: a chevron pointing up
-        p.drawPolyline(QPolygonF({c + QPointF(-4, 2), c + QPointF(0, -2), c + QPointF(4, 2)}));
-        break;
-    default:  // toolbar: three bars
-        for (int dy : {-3, 0, 3}) p.drawLine(c + QPointF(-4, dy), c + QPointF(4, dy));
-        break;
-    }
+    TitleGlyph(p, glyph, circle.center());
     p.end();
     KeyOutside(img, shape, 1);
     return img;

@@ -14,6 +14,7 @@
 //
 // Button images use a colour key: every pixel of the colour of the bottom-left
 // pixel (magenta here) is left undrawn by the program.
+#include "../images/TitleGlyph.h"
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -345,21 +346,6 @@ Silhouette SilhouetteOf(const QImage& builtin) {
     return s;
 }
 
-void Glyph(QPainter& p, int role, QPointF c) {
-    switch (role) {
-    case 0:  // close: a cross
-        p.drawLine(c + QPointF(-3.5, -3.5), c + QPointF(3.5, 3.5));
-        p.drawLine(c + QPointF(3.5, -3.5), c + QPointF(-3.5, 3.5));
-        break;
-    case 1:  // shade: a chevron pointing up
-        p.drawPolyline(QPolygonF({c + QPointF(-4, 2), c + QPointF(0, -2), c + QPointF(4, 2)}));
-        break;
-    default:  // toolbar: three bars
-        for (int dy : {-3, 0, 3}) p.drawLine(c + QPointF(-4, dy), c + QPointF(4, dy));
-        break;
-    }
-}
-
 // A round button drawn over the part of the strip it sits on, so its soft
 // edge blends into the strip, with everything outside the silhouette keyed out.
 QImage DrawnTitleButton(const QImage& strip, QPoint at, const Silhouette& shape, const TitleButtonLook& look, int role,
@@ -385,7 +371,7 @@ QImage DrawnTitleButton(const QImage& strip, QPoint at, const Silhouette& shape,
     }
     p.translate(pressed ? 0.5 : 0, pressed ? 1 : 0);
     p.setPen(QPen(WithAlpha(look.glyph, 240), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    Glyph(p, role, circle.center());
+    TitleGlyph(p, role, circle.center());
     p.end();
     for (int y = 0; y < kButtonHeight; ++y)
         for (int x = 0; x < kButtonWidth; ++x)
